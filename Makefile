@@ -4,9 +4,11 @@
 JOBS      ?= $(shell nproc)
 BUILD     ?= build
 ASAN      ?= build-asan
+TSAN      ?= build-tsan
 CMAKE_GEN  = cmake -S . -DCMAKE_BUILD_TYPE=Release
+BUNDLE     = VELTFREE_VST.vst3
 
-.PHONY: all deps build demo test test-normal test-asan bench install clean
+.PHONY: all deps build demo test test-normal test-asan test-tsan bench bench-render install uninstall clean
 
 all: build
 
@@ -18,9 +20,12 @@ build: deps
 	cmake --build $(BUILD) -j $(JOBS)
 
 demo: build
-	$(BUILD)/veltrane-demo
+	$(BUILD)/veltrane demo demo.wav
 
-test: test-normal test-asan
+# The suites run three times: a normal build, AddressSanitizer with
+# UndefinedBehaviorSanitizer, and the concurrency stress test under
+# ThreadSanitizer. Any failure or sanitizer report fails the run.
+test: test-normal test-asan test-tsan
 
 test-normal: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
@@ -31,8 +36,28 @@ test-asan: deps
 	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 		ctest --test-dir $(ASAN) --output-on-failure -j $(JOBS)
 
+test-tsan: deps
+	$(CMAKE_GEN) -B $(TSAN) -DVELTRANE_SANITIZE=thread -DVELTRANE_BENCHMARKS=OFF
+	cmake --build $(TSAN) -j $(JOBS) --target vst3_stress_tests
+	TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 $(TSAN)/tests/vst3/vst3_stress_tests
+
 bench: build
 	$(BUILD)/bench/veltrane-bench --benchmark_counters_tabular=true
 
+# A minute of stereo audio through `veltrane render`, VST 3 and VST 2 faces.
+bench-render: build
+	$(BUILD)/bench/veltrane-render-bench
+
+# VST 3 hosts look for bundles in ~/.vst3; Linux VST 2 hosts load the .so
+# inside the bundle from ~/.vst.
+install: build
+	mkdir -p $(HOME)/.vst3 $(HOME)/.vst
+	ln -sfn $(abspath $(BUILD)/$(BUNDLE)) $(HOME)/.vst3/$(BUNDLE)
+	ln -sfn $(abspath $(BUILD)/$(BUNDLE)/Contents/x86_64-linux/VELTFREE_VST.so) $(HOME)/.vst/VELTFREE_VST.so
+	@echo "linked $(HOME)/.vst3/$(BUNDLE) and $(HOME)/.vst/VELTFREE_VST.so"
+
+uninstall:
+	rm -f $(HOME)/.vst3/$(BUNDLE) $(HOME)/.vst/VELTFREE_VST.so
+
 clean:
-	rm -rf $(BUILD) $(ASAN)
+	rm -rf $(BUILD) $(ASAN) $(TSAN)

@@ -18,42 +18,26 @@ double nearestIndex(float plain)
 void ControlDescriptor::applyNormalized(float normalized, bool immediate, CPlugIn& effect)
 {
 	const float plain = plainFromNormalized(normalized);
-	switch (valueType)
-	{
-		case kIntValue:
-			*intVar = saturatingInt32(nearestIndex(plain));
-			break;
-		case kFloatValue:
-		case kDoubleValue:
-			if (smoothingEnabled && !immediate)
-				glideTo(plain);
-			else
-				landAt(plain);
-			break;
-		case kEnumValue:
-		{
-			const uint32_t index = saturatingUint32(nearestIndex(plain));
-			if (*enumVar == index)
-				return;
-			*enumVar = index;
-			break;
-		}
-		default:
-			return;
-	}
-	effect.controlChanged(controlId);
+	apply(plain, smoothingEnabled && !immediate, saturatingInt32(nearestIndex(plain)), effect);
 }
 
+// A restored plain value: integers truncate, and only the smoothing flag
+// decides whether a float glides (the restorer clears it to land at once).
 void ControlDescriptor::applyPlain(float plain, CPlugIn& effect)
+{
+	apply(plain, smoothingEnabled, saturatingInt32(plain), effect);
+}
+
+void ControlDescriptor::apply(float plain, bool glide, int32_t integer, CPlugIn& effect)
 {
 	switch (valueType)
 	{
 		case kIntValue:
-			*intVar = saturatingInt32(plain);
+			*intVar = integer;
 			break;
 		case kFloatValue:
 		case kDoubleValue:
-			if (smoothingEnabled)
+			if (glide)
 				glideTo(plain);
 			else
 				landAt(plain);
@@ -88,6 +72,7 @@ void ControlDescriptor::glideTo(float target)
 {
 	smoothingTarget = target;
 	smoother.settled = false;
+	smoother.gliding = true;
 }
 
 // A value that lands at once also becomes the target and the smoother's state,
@@ -102,6 +87,7 @@ void ControlDescriptor::landAt(float plain)
 	smoother.single.state = smoother.single.lastOutput = plain;
 	smoother.wide.state = smoother.wide.lastOutput = plain;
 	smoother.settled = true;
+	smoother.gliding = false;
 }
 
 bool ControlDescriptor::hasSmoother() const
@@ -113,6 +99,8 @@ void ControlDescriptor::prepareSmoother(int32_t sampleRate)
 {
 	if (!hasSmoother())
 		return;
+	if (smoother.gliding)
+		landAt(smoothingTarget);
 	float pole = std::exp(-6.2831855f / (smoothingTimeMs * 0.001f * static_cast<float>(sampleRate)));
 	// Without a usable rate or time constant the control follows its target at once.
 	if (!(pole >= 0.0f && pole < 1.0f))
@@ -139,6 +127,7 @@ bool ControlDescriptor::advanceSmoother(CPlugIn& effect)
 		{
 			*floatVar = smoothingTarget;
 			smoother.settled = true;
+			smoother.gliding = false;
 			return false;
 		}
 		s.lastOutput = s.state;
@@ -157,6 +146,7 @@ bool ControlDescriptor::advanceSmoother(CPlugIn& effect)
 		{
 			*doubleVar = smoothingTarget;
 			smoother.settled = true;
+			smoother.gliding = false;
 			return false;
 		}
 		s.lastOutput = s.state;

@@ -70,6 +70,10 @@ struct SmootherState
 	// result again, so it is skipped. Also set when a value lands at once, so
 	// that the smoother keeps that value instead of gliding back to an old target.
 	bool settled = false;
+	// A glide toward smoothingTarget is under way (set by a gliding change,
+	// cleared once it lands): preparing for processing lands it on its target
+	// rather than dropping it.
+	bool gliding = false;
 
 	SmootherState() = default;
 	SmootherState(const SmootherState&) {}
@@ -130,6 +134,7 @@ struct ControlDescriptor
 	bool advanceSmoother(CPlugIn& effect);
 
 private:
+	void apply(float plain, bool glide, int32_t integer, CPlugIn& effect);
 	void glideTo(float target);
 	void landAt(float value);
 };

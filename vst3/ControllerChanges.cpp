@@ -17,11 +17,11 @@ void ControllerChanges::attach(CPlugIn& target)
 void ControllerChanges::setActive(bool nowActive, bool& bypassed)
 {
 	std::lock_guard<std::mutex> lock(mutex);
+	active = nowActive;
 	if (!nowActive)
 		applyAllPending(bypassed); // nothing may be left behind when blocks stop coming
 	else
 		readEffect(published, bypassed);
-	active = nowActive;
 }
 
 void ControllerChanges::glideControl(uint32_t index, float normalized)
@@ -132,7 +132,9 @@ void ControllerChanges::applyControl(uint32_t index, const ControlChange& change
 {
 	if (change.kind == Pending::glide)
 	{
-		effect->setNormalized(index, change.value, false);
+		// Without audio running there is nothing to glide through: the value
+		// lands, and the next prepare starts from it.
+		effect->setNormalized(index, change.value, !active);
 		return;
 	}
 	// A restored value lands at once, even on a smoothed control.
@@ -147,7 +149,11 @@ void ControllerChanges::readEffect(EffectValues& values, bool bypassed) const
 {
 	values.controls.resize(controls.size());
 	for (uint32_t i = 0; i < controls.size(); ++i)
-		values.controls[i] = effect->controlValue(i);
+	{
+		// A control still gliding is saved at its target, the value the host set.
+		const ControlDescriptor* control = effect->m_controlArray[i];
+		values.controls[i] = control && control->smoother.gliding ? control->smoothingTarget : effect->controlValue(i);
+	}
 	values.bypassed = bypassed;
 	effect->joystickPosition(values.joystickX, values.joystickY);
 }

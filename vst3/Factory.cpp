@@ -35,9 +35,6 @@ bool DeinitModule()
 
 namespace {
 
-// The first call is expected before any concurrent use.
-IPluginFactory* gPluginFactory = nullptr;
-
 const PFactoryInfo& factoryInfo()
 {
 	static const PFactoryInfo info("Tallow Ridge", "", "", PFactoryInfo::kUnicode);
@@ -63,6 +60,7 @@ const PClassInfo2& processorClassInfo()
 
 } // namespace
 
+// The first call is expected before any concurrent use.
 extern "C" SMTG_EXPORT_SYMBOL IPluginFactory* PLUGIN_API GetPluginFactory()
 {
 	if (gPluginFactory)

@@ -2,6 +2,7 @@
 
 #include "ZuVurazOva.h"
 
+#include <cmath>
 #include <cstring>
 
 namespace Steinberg {
@@ -80,6 +81,28 @@ ParamValue PLUGIN_API Processor::normalizedParamToPlain(ParamID tag, ParamValue 
 ParamValue PLUGIN_API Processor::plainParamToNormalized(ParamID tag, ParamValue plainValue)
 {
 	return EditControllerEx1::plainParamToNormalized(tag, plainValue);
+}
+
+// The SDK containers throw on an index out of range; an exception must never
+// reach the host, so such queries are refused here.
+tresult PLUGIN_API Processor::getParameterInfo(int32 paramIndex, ParameterInfo& info)
+{
+	if (paramIndex < 0 || paramIndex >= getParameterCount())
+		return kResultFalse;
+	return EditControllerEx1::getParameterInfo(paramIndex, info);
+}
+
+tresult PLUGIN_API Processor::getUnitInfo(int32 unitIndex, UnitInfo& info)
+{
+	if (unitIndex < 0 || unitIndex >= getUnitCount())
+		return kResultFalse;
+	return EditControllerEx1::getUnitInfo(unitIndex, info);
+}
+
+tresult PLUGIN_API Processor::getParamStringByValue(ParamID tag, ParamValue valueNormalized, String128 string)
+{
+	const ParamValue inRange = valueNormalized >= 0.0 ? std::fmin(valueNormalized, 1.0) : 0.0;
+	return EditControllerEx1::getParamStringByValue(tag, inRange, string);
 }
 
 IPlugView* PLUGIN_API Processor::createView(FIDString)

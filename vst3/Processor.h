@@ -45,12 +45,15 @@ public:
 
 	//---IEditController
 	tresult PLUGIN_API setComponentState(IBStream* state) SMTG_OVERRIDE;
+	tresult PLUGIN_API getParameterInfo(int32 paramIndex, ParameterInfo& info) SMTG_OVERRIDE;
+	tresult PLUGIN_API getParamStringByValue(ParamID tag, ParamValue valueNormalized, String128 string) SMTG_OVERRIDE;
 	ParamValue PLUGIN_API normalizedParamToPlain(ParamID tag, ParamValue valueNormalized) SMTG_OVERRIDE;
 	ParamValue PLUGIN_API plainParamToNormalized(ParamID tag, ParamValue plainValue) SMTG_OVERRIDE;
 	tresult PLUGIN_API setParamNormalized(ParamID tag, ParamValue value) SMTG_OVERRIDE;
 	IPlugView* PLUGIN_API createView(FIDString name) SMTG_OVERRIDE;
 
 	//---IUnitInfo
+	tresult PLUGIN_API getUnitInfo(int32 unitIndex, UnitInfo& info) SMTG_OVERRIDE;
 	int32 PLUGIN_API getProgramListCount() SMTG_OVERRIDE;
 	tresult PLUGIN_API getProgramListInfo(int32 listIndex, ProgramListInfo& info) SMTG_OVERRIDE;
 	tresult PLUGIN_API getProgramName(ProgramListID listId, int32 programIndex, String128 name) SMTG_OVERRIDE;
@@ -100,6 +103,7 @@ private:
 	void addUnits(int32 presetCount);
 
 	// process
+	void detachParamQueues();
 	void applyParameterChanges(IParameterChanges* changes, int32 numSamples);
 	void applyControlChange(uint32 index, ParamValue value, IParamValueQueue* queue, int32 numSamples);
 	void applyExtraParameterChange(ParamID id, ParamValue value);
@@ -116,6 +120,12 @@ private:
 	void syncLinkedControls();
 
 	EffectFactory makeEffect;
+	// The first block after activation starts a session: its parameter values
+	// are where the effect starts, not moves to glide through.
+	bool landChangesAtOnce = false;
+	// Input for an output-only effect that takes whole blocks.
+	std::vector<float> silentInput;
+	float* silentChannels[2] = {nullptr, nullptr};
 	// Controller-side changes to the effect, handed to the audio thread.
 	ControllerChanges controllerChanges;
 };

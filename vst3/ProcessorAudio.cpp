@@ -55,6 +55,14 @@ tresult PLUGIN_API Processor::setupProcessing(ProcessSetup& newSetup)
 	{
 		effect->m_sampleRate = static_cast<int32_t>(newSetup.sampleRate);
 		effect->prepareToProcess();
+		if (effect->m_outputOnly && effect->m_wholeBuffers)
+		{
+			// An output-only effect reads silence where its input would be.
+			const size_t frames = static_cast<size_t>(std::max(newSetup.maxSamplesPerBlock, 0));
+			silentInput.assign(2 * frames, 0.0f);
+			silentChannels[0] = silentInput.data();
+			silentChannels[1] = silentInput.data() + frames;
+		}
 	}
 	return SingleComponentEffect::setupProcessing(newSetup);
 }
@@ -65,8 +73,11 @@ tresult PLUGIN_API Processor::setActive(TBool state)
 	{
 		if (state)
 		{
-			effect->m_sampleRate = static_cast<int32_t>(processSetup.sampleRate);
+			// Before any setup the stored rate is 0; the effect keeps its own then.
+			if (processSetup.sampleRate >= 1.0)
+				effect->m_sampleRate = static_cast<int32_t>(processSetup.sampleRate);
 			effect->prepareToProcess();
+			landChangesAtOnce = true;
 		}
 		controllerChanges.setActive(state, bypassed);
 	}
@@ -126,6 +137,8 @@ tresult PLUGIN_API Processor::process(ProcessData& data)
 
 	// Changes come first, even in a flush call without buffers.
 	controllerChanges.applyPending(bypassed);
+	if (sampleAccurate)
+		detachParamQueues(); // a queue primed in an earlier block must never be read again
 	if (data.inputParameterChanges)
 		applyParameterChanges(data.inputParameterChanges, data.numSamples);
 
@@ -135,6 +148,7 @@ tresult PLUGIN_API Processor::process(ProcessData& data)
 		controllerChanges.publish(bypassed);
 		return kResultOk;
 	}
+	landChangesAtOnce = false;
 	AudioBusBuffers& output = data.outputs[0];
 	channels = std::min(channels, output.numChannels);
 	if (hasInput)
@@ -180,15 +194,15 @@ tresult PLUGIN_API Processor::process(ProcessData& data)
 	return kResultOk;
 }
 
+void Processor::detachParamQueues()
+{
+	for (uint32_t i = 0; i < effect->m_controlCount; ++i)
+		if (ControlDescriptor* control = effect->m_controlArray[i])
+			control->paramQueue = nullptr;
+}
+
 void Processor::applyParameterChanges(IParameterChanges* changes, int32 numSamples)
 {
-	if (sampleAccurate)
-	{
-		// A queue primed in an earlier block must never be read again.
-		for (uint32_t i = 0; i < effect->m_controlCount; ++i)
-			if (ControlDescriptor* control = effect->m_controlArray[i])
-				control->paramQueue = nullptr;
-	}
 	const int32 count = changes->getParameterCount();
 	for (int32 k = 0; k < count; ++k)
 	{
@@ -229,7 +243,7 @@ void Processor::applyControlChange(uint32 index, ParamValue v, IParamValueQueue*
 		paramQueues[index]->prime(queue, numSamples);
 		control.paramQueue = paramQueues[index].get();
 	}
-	effect->setNormalized(index, linear, false);
+	effect->setNormalized(index, linear, landChangesAtOnce);
 }
 
 void Processor::applyExtraParameterChange(ParamID id, ParamValue v)
@@ -304,9 +318,16 @@ void Processor::processWholeBuffers(ProcessData& data, int32 channels)
 		sideChain.valid = true;
 		effect->processSideChain(sideChain);
 	}
-	float* const* inputs = data.inputs ? data.inputs[0].channelBuffers32 : nullptr;
-	effect->processChannelBuffers(inputs, data.outputs[0].channelBuffers32, static_cast<uint32_t>(channels),
-	                              data.numSamples);
+	float* const* outputs = data.outputs[0].channelBuffers32;
+	float* const* inputs = data.inputs && data.numInputs > 0 ? data.inputs[0].channelBuffers32 : silentChannels;
+	if (inputs == silentChannels && static_cast<size_t>(data.numSamples) > silentInput.size() / 2)
+	{
+		// More samples than the host announced: no silent input to offer.
+		for (int32 k = 0; k < channels; ++k)
+			std::memset(outputs[k], 0, sizeof(float) * static_cast<size_t>(data.numSamples));
+		return;
+	}
+	effect->processChannelBuffers(inputs, outputs, static_cast<uint32_t>(channels), data.numSamples);
 }
 
 void Processor::processFrames(ProcessData& data, int32 channels, HostTimeInfo& hostTime, bool hasHostTime)
@@ -317,7 +338,7 @@ void Processor::processFrames(ProcessData& data, int32 channels, HostTimeInfo& h
 	bool hasPending = events && events->getEventCount() > 0 && events->getEvent(nextEvent++, pending) == kResultOk;
 
 	const bool withSideChain = sideChainAvailable(data);
-	const bool readsInput = !effect->m_outputOnly && data.inputs;
+	const bool readsInput = !effect->m_outputOnly && data.inputs && data.numInputs > 0;
 	HostMessageInfo timeMessage;
 	timeMessage.hostTime = hasHostTime ? &hostTime : nullptr;
 	timeMessage.entryCount = -1;
@@ -378,7 +399,8 @@ void Processor::reportMeters(ProcessData& data, bool wholeBuffers)
 	for (size_t m = 0; m < meterParamIds.size(); ++m)
 	{
 		const int32 id = meterParamIds[m];
-		const ControlDescriptor* control = effect->m_controls.at(id);
+		const ControlDescriptor* control =
+		    static_cast<uint32_t>(id) < effect->m_controlCount ? effect->m_controlArray[id] : nullptr;
 		if (!control)
 			continue;
 		int32 queueIndex = 0;

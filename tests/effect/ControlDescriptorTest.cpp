@@ -181,6 +181,21 @@ TEST(Smoothing, ValueThatLandsAtOnceStaysWhenTheSmootherRuns)
 	EXPECT_LT(effect.floatValue, 26.0f);
 }
 
+TEST(Smoothing, PreparingDuringAGlideLandsOnItsTarget)
+{
+	CountingEffect effect;
+	effect.prepareToProcess();
+	effect.setNormalized(CountingEffect::kFloat, 0.9f, false);
+	effect.smoothControls();
+	ASSERT_LT(effect.floatValue, 90.0f);
+	// A re-activation resets the smoothers; the value the host set must survive it.
+	effect.prepareToProcess();
+	EXPECT_EQ(effect.floatValue, 90.0f);
+	for (int i = 0; i < 100; ++i)
+		effect.smoothControls();
+	EXPECT_EQ(effect.floatValue, 90.0f);
+}
+
 TEST(Smoothing, UnusableSampleRateJumpsInsteadOfGlidingToInfinity)
 {
 	for (int32_t rate : {0, -48000})

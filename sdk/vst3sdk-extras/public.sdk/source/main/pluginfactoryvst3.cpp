@@ -1,14 +1,8 @@
 #include "public.sdk/source/main/pluginfactoryvst3.h"
-#include "pluginterfaces/gui/iplugview.h"
 
 #include <cstring>
 
 namespace Steinberg {
-
-// The SDK defines the editor interface ids next to its factory, and the
-// Debian copy defines them nowhere; the edit controller needs IPlugView's.
-DEF_CLASS_IID(IPlugView)
-DEF_CLASS_IID(IPlugFrame)
 
 namespace {
 
@@ -54,7 +48,15 @@ CPluginFactory::CPluginFactory(const PFactoryInfo& info)
 {
 }
 
-CPluginFactory::~CPluginFactory() = default;
+IPluginFactory* gPluginFactory = nullptr;
+
+CPluginFactory::~CPluginFactory()
+{
+	// The module hands out this pointer while the factory lives; once the
+	// last reference is gone the next request must build a new factory.
+	if (gPluginFactory == this)
+		gPluginFactory = nullptr;
+}
 
 bool CPluginFactory::registerClass(const PClassInfo* info, CreateFunction createFunc, void* context)
 {

@@ -9,6 +9,10 @@
 
 namespace Steinberg {
 
+// The module's factory while one exists: GetPluginFactory hands it out with
+// one more reference, and the factory clears it when it is deleted.
+extern IPluginFactory* gPluginFactory;
+
 class CPluginFactory : public IPluginFactory3
 {
 public:

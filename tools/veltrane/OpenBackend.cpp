@@ -1,0 +1,32 @@
+#include "OpenBackend.h"
+
+#include "Vst2Backend.h"
+#include "Vst3Backend.h"
+
+#include <cstdlib>
+
+namespace Veltrane {
+
+const OptionSpec kPluginOptions[2] = {{"plugin", true}, {"vst2", false}};
+
+PluginChoice choosePlugin(const ParsedCommandLine& commandLine)
+{
+	PluginChoice choice;
+	choice.format = commandLine.has("vst2") ? PluginFormat::vst2 : PluginFormat::vst3;
+	if (const auto path = commandLine.last("plugin"))
+		choice.path = *path;
+	else if (const char* fromEnvironment = std::getenv("VELTRANE_PLUGIN"); fromEnvironment && *fromEnvironment)
+		choice.path = fromEnvironment;
+	else
+		choice.path = VELTRANE_DEFAULT_PLUGIN;
+	return choice;
+}
+
+std::unique_ptr<RenderBackend> openBackend(const PluginChoice& choice)
+{
+	if (choice.format == PluginFormat::vst2)
+		return std::make_unique<Vst2Backend>(choice.path);
+	return std::make_unique<Vst3Backend>(choice.path);
+}
+
+} // namespace Veltrane

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "CommandLine.h"
+#include "RenderBackend.h"
+
+#include <memory>
+#include <string>
+
+namespace Veltrane {
+
+enum class PluginFormat
+{
+	vst3,
+	vst2,
+};
+
+struct PluginChoice
+{
+	PluginFormat format = PluginFormat::vst3;
+	std::string path;
+};
+
+// The options every plug-in command takes: --plugin PATH and --vst2.
+extern const OptionSpec kPluginOptions[2];
+
+// --plugin PATH, else $VELTRANE_PLUGIN, else the bundle this build made;
+// --vst2 picks the VST 2 face of the same binary.
+PluginChoice choosePlugin(const ParsedCommandLine& commandLine);
+
+// Throws ToolError when the plug-in cannot be loaded.
+std::unique_ptr<RenderBackend> openBackend(const PluginChoice& choice);
+
+} // namespace Veltrane

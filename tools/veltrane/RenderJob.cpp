@@ -1,0 +1,28 @@
+#include "RenderJob.h"
+
+#include "ProgressBar.h"
+#include "ToolError.h"
+
+namespace Veltrane {
+
+RenderResult runRenderJob(RenderBackend& backend, const PluginSetup& setup, FrameSource& source, FrameSink& sink,
+	const RenderSettings& settings, std::int64_t expectedInputFrames)
+{
+	backend.configure(settings.sampleRate, settings.channels, settings.blockSize);
+	if (setup.state && !backend.loadState(*setup.state))
+		throw ToolError("the plug-in refused the state in '" + setup.stateSource + "'");
+	if (setup.preset)
+		backend.selectPreset(*setup.preset);
+	for (const ParameterAssignment& assignment : setup.assignments)
+		backend.setParameter(assignment.id, assignment.plainValue);
+
+	backend.start();
+	ProgressBar progress(expectedInputFrames, settings.tailSeconds);
+	const RenderResult result =
+		render(backend, source, sink, settings, [&](const RenderProgress& now) { progress.update(now); });
+	progress.finish();
+	backend.stop();
+	return result;
+}
+
+} // namespace Veltrane

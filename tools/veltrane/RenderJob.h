@@ -1,0 +1,31 @@
+#pragma once
+
+#include "ParameterSetting.h"
+#include "RenderBackend.h"
+#include "Renderer.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace Veltrane {
+
+// How the plug-in is set up before the first sample, applied in this
+// order: state, preset, then the assignments as given.
+struct PluginSetup
+{
+	std::optional<std::vector<std::uint8_t>> state;
+	// The file the state came from, for the error when the plug-in refuses it.
+	std::string stateSource;
+	std::optional<int> preset;
+	std::vector<ParameterAssignment> assignments;
+};
+
+// Configures the backend for the settings, applies the setup, renders
+// source to sink with a progress bar for long renders, and stops the
+// backend. Throws ToolError.
+RenderResult runRenderJob(RenderBackend& backend, const PluginSetup& setup, FrameSource& source, FrameSink& sink,
+	const RenderSettings& settings, std::int64_t expectedInputFrames);
+
+} // namespace Veltrane

@@ -1,0 +1,12 @@
+#pragma once
+
+namespace Veltrane {
+
+// The --help texts, printed to stdout as they stand.
+extern const char* const kMainUsage;
+extern const char* const kRenderUsage;
+extern const char* const kDemoUsage;
+extern const char* const kPresetsUsage;
+extern const char* const kParamsUsage;
+
+} // namespace Veltrane
