@@ -4,12 +4,20 @@
 
 #include <cmath>
 #include <cstring>
+#include <exception>
 
 namespace Steinberg {
 namespace Vst {
 namespace Doru2VST3 {
 
 namespace {
+
+// Normalized values from a host, brought into 0..1 (not a number: 0), so that
+// the SDK's conversions never cast an out-of-range value to an integer.
+ParamValue inUnitRange(ParamValue value)
+{
+	return value >= 0.0 ? std::fmin(value, 1.0) : 0.0;
+}
 
 CPlugIn* makeStereoDelay()
 {
@@ -75,7 +83,7 @@ tresult Processor::receiveText(const char8* text)
 
 ParamValue PLUGIN_API Processor::normalizedParamToPlain(ParamID tag, ParamValue valueNormalized)
 {
-	return EditControllerEx1::normalizedParamToPlain(tag, valueNormalized);
+	return EditControllerEx1::normalizedParamToPlain(tag, inUnitRange(valueNormalized));
 }
 
 ParamValue PLUGIN_API Processor::plainParamToNormalized(ParamID tag, ParamValue plainValue)
@@ -101,8 +109,20 @@ tresult PLUGIN_API Processor::getUnitInfo(int32 unitIndex, UnitInfo& info)
 
 tresult PLUGIN_API Processor::getParamStringByValue(ParamID tag, ParamValue valueNormalized, String128 string)
 {
-	const ParamValue inRange = valueNormalized >= 0.0 ? std::fmin(valueNormalized, 1.0) : 0.0;
-	return EditControllerEx1::getParamStringByValue(tag, inRange, string);
+	return EditControllerEx1::getParamStringByValue(tag, inUnitRange(valueNormalized), string);
+}
+
+tresult PLUGIN_API Processor::getParamValueByString(ParamID tag, TChar* string, ParamValue& valueNormalized)
+{
+	// The SDK's text scanning throws on malformed UTF-16; a host gets a refusal.
+	try
+	{
+		return EditControllerEx1::getParamValueByString(tag, string, valueNormalized);
+	}
+	catch (const std::exception&)
+	{
+		return kResultFalse;
+	}
 }
 
 IPlugView* PLUGIN_API Processor::createView(FIDString)

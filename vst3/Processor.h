@@ -47,6 +47,7 @@ public:
 	tresult PLUGIN_API setComponentState(IBStream* state) SMTG_OVERRIDE;
 	tresult PLUGIN_API getParameterInfo(int32 paramIndex, ParameterInfo& info) SMTG_OVERRIDE;
 	tresult PLUGIN_API getParamStringByValue(ParamID tag, ParamValue valueNormalized, String128 string) SMTG_OVERRIDE;
+	tresult PLUGIN_API getParamValueByString(ParamID tag, TChar* string, ParamValue& valueNormalized) SMTG_OVERRIDE;
 	ParamValue PLUGIN_API normalizedParamToPlain(ParamID tag, ParamValue valueNormalized) SMTG_OVERRIDE;
 	ParamValue PLUGIN_API plainParamToNormalized(ParamID tag, ParamValue plainValue) SMTG_OVERRIDE;
 	tresult PLUGIN_API setParamNormalized(ParamID tag, ParamValue value) SMTG_OVERRIDE;
@@ -116,7 +117,7 @@ private:
 	// state and presets
 	tresult setParamFromPlain(ParamID tag, ParamValue plain);
 	void notifyEditorParam(ParamID tag, ParamValue value);
-	void applyFactoryPreset(ParamValue value);
+	void applyFactoryPreset(); // the slot the program-change parameter now selects
 	void syncLinkedControls();
 
 	EffectFactory makeEffect;

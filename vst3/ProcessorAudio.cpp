@@ -153,6 +153,11 @@ tresult PLUGIN_API Processor::process(ProcessData& data)
 	channels = std::min(channels, output.numChannels);
 	if (hasInput)
 		channels = std::min(channels, data.inputs[0].numChannels);
+	if (channels < 1)
+	{
+		controllerChanges.publish(bypassed);
+		return kResultOk; // no channel to read or write
+	}
 
 	HostTimeInfo hostTime;
 	const bool hasHostTime = data.processContext != nullptr;
@@ -211,8 +216,11 @@ void Processor::applyParameterChanges(IParameterChanges* changes, int32 numSampl
 			continue;
 		int32 offset = 0;
 		ParamValue value = 0;
-		if (queue->getPoint(queue->getPointCount() - 1, offset, value) != kResultOk)
+		// A value that is not a number would poison a smoother for good;
+		// one outside 0..1 would drive a control past its range.
+		if (queue->getPoint(queue->getPointCount() - 1, offset, value) != kResultOk || std::isnan(value))
 			continue;
+		value = std::fmin(std::fmax(value, 0.0), 1.0);
 		const ParamID id = queue->getParameterId();
 		if (id < effect->m_controlCount && effect->m_controlArray[id])
 			applyControlChange(id, value, queue, numSamples);
@@ -374,9 +382,12 @@ void Processor::processFrames(ProcessData& data, int32 channels, HostTimeInfo& h
 		if (channels == 2)
 			out[1][i] = frameOut[1];
 
-		hostTime.samplePosition += 1;
-		hostTime.seconds = static_cast<double>(hostTime.samplePosition) * secondsPerSample;
-		effect->hostMessage(kHostTime, timeMessage);
+		if (hasHostTime)
+		{
+			hostTime.samplePosition += 1;
+			hostTime.seconds = static_cast<double>(hostTime.samplePosition) * secondsPerSample;
+			effect->hostMessage(kHostTime, timeMessage);
+		}
 	}
 }
 

@@ -60,6 +60,10 @@ std::optional<std::string> Processor::enumLabelAt(const char* list, int32 k)
 tresult PLUGIN_API Processor::initialize(FUnknown* context)
 {
 	const tresult result = SingleComponentEffect::initialize(context);
+	// Only an instance already initialized is refused; its effect may be
+	// processing and must stay.
+	if (result != kResultOk && effect)
+		return result;
 
 	effect.reset(makeEffect());
 	effect->onCreated();

@@ -1,6 +1,8 @@
 // Units, the program list of factory presets, and the MIDI controller mapping.
 #include "Processor.h"
 
+#include <algorithm>
+
 #include "pluginterfaces/base/ustring.h"
 #include "pluginterfaces/vst/ivstmidicontrollers.h"
 
@@ -31,7 +33,9 @@ tresult PLUGIN_API Processor::getProgramName(ProgramListID listId, int32 program
 	Parameter* program = getParameterObject(kParamProgram);
 	if (!program)
 		return kResultFalse;
-	program->toString(program->toNormalized(programIndex), name);
+	// Past the end the list answers its last name; the index is bounded first
+	// so that a huge one cannot overflow the list's conversions.
+	program->toString(program->toNormalized(std::min(programIndex, program->getInfo().stepCount)), name);
 	return kResultOk;
 }
 

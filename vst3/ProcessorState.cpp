@@ -4,6 +4,8 @@
 #include "FastMath.h"
 #include "Processor.h"
 
+#include "PresetValues.h"
+
 #include "pluginterfaces/vst/ivsteditcontroller.h"
 
 #include <cmath>
@@ -73,19 +75,22 @@ void Processor::notifyEditorParam(ParamID tag, ParamValue value)
 
 tresult PLUGIN_API Processor::setParamNormalized(ParamID tag, ParamValue value)
 {
+	if (std::isnan(value))
+		return kResultFalse;
+	value = std::fmin(std::fmax(value, 0.0), 1.0);
 	const tresult result = EditController::setParamNormalized(tag, value);
 	notifyEditorParam(tag, value);
 	if (result == kResultOk && tag == kParamProgram)
-		applyFactoryPreset(value);
+		applyFactoryPreset();
 	return result;
 }
 
-void Processor::applyFactoryPreset(ParamValue value)
+void Processor::applyFactoryPreset()
 {
 	Parameter* program = getParameterObject(kParamProgram);
 	if (!effect || !program)
 		return;
-	const int32 slot = static_cast<int32>(program->toPlain(value));
+	const int32 slot = static_cast<int32>(program->toPlain(program->getNormalized()));
 	if (slot < 0 || slot >= kPresetSlots)
 		return;
 
@@ -96,7 +101,7 @@ void Processor::applyFactoryPreset(ParamValue value)
 		if (!control)
 			continue;
 		const float plain = static_cast<float>(control->presetValues[slot]);
-		const float linear = (plain - control->minimum) / (control->maximum - control->minimum);
+		const float linear = presetNormalized(*control, slot);
 		// The host parameter's own taper.
 		float hostValue = linear;
 		if (control->logTaper)

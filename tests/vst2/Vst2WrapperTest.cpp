@@ -31,6 +31,7 @@ struct Record
 	std::vector<std::tuple<int, int, float>> hostCalls;               // opcode, index, opt
 	VstTimeInfo hostTime {};
 	bool answerTime = false;
+	VstIntPtr processLevel = 0; // what the host says of the calling thread
 	int32 inputBuses = -1;
 	bool sideChainActive = true;
 };
@@ -149,7 +150,7 @@ VstIntPtr callback(AEffect*, int opcode, int index, VstIntPtr, void*, float opt)
 	if (opcode == audioMasterGetTime)
 		return record.answerTime ? reinterpret_cast<VstIntPtr>(&record.hostTime) : 0;
 	record.hostCalls.emplace_back(opcode, index, opt);
-	return 0;
+	return opcode == audioMasterGetCurrentProcessLevel ? record.processLevel : 0;
 }
 
 uint32 referencesOf(FUnknown* object)
@@ -262,7 +263,9 @@ TEST_F(Vst2WrapperFake, PassesThePlugInsOwnEditsToHostAndProcessor)
 	dispatch(effect, effMainsChanged, 0, 1);
 	record.hostCalls.clear();
 	effect->setParameter(effect, 1, 0.5f); // mode B: the fake moves the gain
-	const std::vector<std::tuple<int, int, float>> expected {
+	// The wrapper first asks which thread it is on: only off the audio thread
+	// does it hand the value to the controller at once.
+	const std::vector<std::tuple<int, int, float>> expected {{audioMasterGetCurrentProcessLevel, 0, 0.0f},
 		{audioMasterBeginEdit, 0, 0.0f}, {audioMasterAutomate, 0, 0.75f}, {audioMasterEndEdit, 0, 0.0f},
 		{Vst2::kAudioMasterIOChanged, 0, 0.0f}};
 	EXPECT_EQ(record.hostCalls, expected);
@@ -272,6 +275,26 @@ TEST_F(Vst2WrapperFake, PassesThePlugInsOwnEditsToHostAndProcessor)
 	process(effect, 32);
 	const std::vector<std::tuple<ParamID, int32, ParamValue>> points {{kGainId, 0, 0.75}, {kModeId, 0, 0.5}};
 	EXPECT_EQ(record.points, points);
+	dispatch(effect, effClose);
+}
+
+// Automation from the audio thread reaches the processor in the next block,
+// but the controller (and so the host) only at the next dispatcher call.
+TEST_F(Vst2WrapperFake, AutomationOnTheAudioThreadRunsNoControllerCode)
+{
+	AEffect* effect = create(kEffectId);
+	dispatch(effect, effMainsChanged, 0, 1);
+	record.processLevel = kVstProcessLevelRealtime;
+	record.hostCalls.clear();
+	effect->setParameter(effect, 1, 0.5f);
+	const std::vector<std::tuple<int, int, float>> onlyTheQuestion {{audioMasterGetCurrentProcessLevel, 0, 0.0f}};
+	EXPECT_EQ(record.hostCalls, onlyTheQuestion);
+	process(effect, 32);
+	EXPECT_EQ(record.points, (std::vector<std::tuple<ParamID, int32, ParamValue>> {{kModeId, 0, 0.5}}));
+
+	record.processLevel = 0;
+	dispatch(effect, effGetProgram);
+	EXPECT_EQ(effect->getParameter(effect, 0), 0.75f) << "the controller's own edit arrives with the dispatcher";
 	dispatch(effect, effClose);
 }
 

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -138,6 +140,41 @@ TEST_F(ModuleParameters, IndexesOutsideTheListsAreRefused)
 		EXPECT_NO_THROW(answer = info->getProgramListInfo(index, list)) << "program list " << index;
 		EXPECT_NE(answer, kResultOk) << "program list " << index;
 	}
+}
+
+// Values and texts no host should send are refused or bounded, never thrown
+// across the interface or cast out of range.
+TEST_F(ModuleParameters, HostileValuesAndTextsAreRefusedOrBounded)
+{
+	IEditController& controller = plugIn.controller();
+	TChar loneSurrogate[] = {0xD800, u'1', 0};
+	ParamValue value = 0.25;
+	tresult answer = kResultOk;
+	EXPECT_NO_THROW(answer = controller.getParamValueByString(0, loneSurrogate, value));
+	EXPECT_NE(answer, kResultOk);
+
+	EXPECT_EQ(programName(kProgramId, 2000000000), "Automate Me");
+	EXPECT_EQ(controller.setParamNormalized(6, std::numeric_limits<double>::quiet_NaN()), kResultFalse);
+	EXPECT_DOUBLE_EQ(controller.getParamNormalized(6), 0.5);
+	EXPECT_DOUBLE_EQ(controller.normalizedParamToPlain(8, 1e300), 1.0);
+	EXPECT_DOUBLE_EQ(controller.normalizedParamToPlain(0, -5.0), 0.0);
+	EXPECT_EQ(shown(kProgramId, -3.0), "Factory Preset");
+
+	// A program value past the end selects the last program, on both sides.
+	ASSERT_EQ(controller.setParamNormalized(kProgramId, 1e10), kResultOk);
+	EXPECT_FLOAT_EQ(static_cast<float>(controller.getParamNormalized(7)), 0.52f);
+}
+
+// A second initialize is refused and leaves the live effect in place.
+TEST_F(ModuleParameters, SecondInitializeChangesNothing)
+{
+	plugIn.start();
+	ASSERT_EQ(plugIn.controller().setParamNormalized(kProgramId, 0.5), kResultOk);
+	const std::vector<std::uint8_t> before = plugIn.instance.getState();
+	EXPECT_NE(plugIn.instance.component().initialize(nullptr), kResultOk);
+	EXPECT_EQ(plugIn.controller().getParameterCount(), 25);
+	EXPECT_EQ(plugIn.instance.getState(), before);
+	EXPECT_TRUE(processSilence(plugIn, 4));
 }
 
 TEST_F(ModuleParameters, ConvertsThroughLinearRanges)

@@ -157,6 +157,36 @@ TEST(ModuleProcess, FlushCallsApplyTheirChanges)
 	                                 input, kMaxBlock));
 }
 
+// A value that is not a number is dropped and one outside 0..1 is bounded:
+// either would otherwise spoil a smoother or push a control past its range.
+TEST(ModuleProcess, HostileValuesNeitherPoisonNorOverdriveTheControls)
+{
+	PlugIn plugIn;
+	plugIn.start();
+	ReferenceEffect reference;
+	const double nan = std::numeric_limits<double>::quiet_NaN();
+	std::vector<BlockPlan> plan = {
+		{kMaxBlock, {{1, nan}, {7, 1e6}, kDelayMode, kDelay20ms}},
+		{kMaxBlock, {{1, nan}, {6, -3.0}}},
+		{kMaxBlock, {{1, 0.5}}},
+	};
+	plan.resize(plan.size() + 6, BlockPlan{kMaxBlock, {}});
+	EXPECT_TRUE(rendersLikeReference(plugIn, reference, plan, stereoSignal(planLength(plan))));
+	EXPECT_EQ(reference.effect.m_fVolume, 1.0f);
+}
+
+// A host passing an output bus without channels gets nothing written.
+TEST(ModuleProcess, OutputBusWithoutChannelsIsLeftAlone)
+{
+	PlugIn plugIn;
+	plugIn.start();
+	VeltraneHost::ProcessBlock block = plugIn.instance.makeBlock(kMaxBlock);
+	Steinberg::Vst::ProcessData& data = block.assemble();
+	data.outputs[0].numChannels = 0;
+	data.outputs[0].channelBuffers32 = nullptr;
+	EXPECT_EQ(plugIn.instance.processor().process(data), kResultOk);
+}
+
 TEST(ModuleProcess, SilentInputStillLetsEchoesRingOut)
 {
 	PlugIn plugIn;

@@ -1,5 +1,6 @@
 #include "ModuleTestSupport.h"
 
+#include <cmath>
 #include <cstring>
 
 namespace ModuleTest {
@@ -57,7 +58,11 @@ ReferenceEffect::ReferenceEffect(int32 channelCount) : channels(channelCount)
 void ReferenceEffect::hostChange(ParamID id, ParamValue value)
 {
 	// The joystick, buttons, MIDI and program ids do not change this effect's sound.
-	// The first block after activation starts there; later changes glide.
+	// Not a number is dropped, anything else bounded to 0..1. The first block
+	// after activation starts there; later changes glide.
+	if (std::isnan(value))
+		return;
+	value = std::fmin(std::fmax(value, 0.0), 1.0);
 	if (id < static_cast<ParamID>(kControlCount))
 		effect.setNormalized(id, static_cast<float>(value), firstBlock);
 	else if (id == kBypassId)

@@ -42,7 +42,7 @@ std::vector<std::string> Vst3Backend::presetNames() const
 	return names;
 }
 
-ParamID Vst3Backend::presetParameterId() const
+std::optional<ParamID> Vst3Backend::findPresetParameter() const
 {
 	IEditController& controller = loaded.instance.controller();
 	const int32 count = controller.getParameterCount();
@@ -52,6 +52,13 @@ ParamID Vst3Backend::presetParameterId() const
 		if (controller.getParameterInfo(index, info) == kResultOk && (info.flags & ParameterInfo::kIsProgramChange))
 			return info.id;
 	}
+	return std::nullopt;
+}
+
+ParamID Vst3Backend::presetParameterId() const
+{
+	if (const std::optional<ParamID> id = findPresetParameter())
+		return *id;
 	throw ToolError("the plug-in offers no program-change parameter to select presets with");
 }
 
@@ -110,7 +117,7 @@ void Vst3Backend::setParameter(std::uint32_t id, double plainValue)
 	controller.setParamNormalized(id, normalized);
 	// A preset chosen this way replaces every value set before it; those must
 	// not reach the first block after it.
-	if (id == presetParameterId())
+	if (id == findPresetParameter())
 		initialChanges.clear();
 	else
 		initialChanges.emplace_back(id, normalized);

@@ -8,6 +8,7 @@
 #include "pluginterfaces/vst/vsttypes.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -35,7 +36,8 @@ public:
 	void stop() override;
 
 private:
-	Steinberg::Vst::ParamID presetParameterId() const;
+	std::optional<Steinberg::Vst::ParamID> findPresetParameter() const;
+	Steinberg::Vst::ParamID presetParameterId() const; // throws ToolError without one
 
 	Vst3Module loaded;
 	std::unique_ptr<VeltraneHost::ProcessBlock> block;

@@ -21,7 +21,8 @@ int32 Vst2Wrapper::indexOf(ParamID id) const
 
 ParamValue Vst2Wrapper::exactValue(int32 index, ParamValue value) const
 {
-	value = std::min(std::max(value, 0.0), 1.0);
+	value = value >= 0.0 ? std::min(value, 1.0) : 0.0; // NaN too
+
 	// A stepped parameter gets the exact value of its nearest step: a float
 	// from the host may sit just below it and be read as the step before.
 	const int32 steps = stepCounts[static_cast<size_t>(index)];
@@ -35,8 +36,14 @@ void Vst2Wrapper::setParameter(VstInt32 index, float value)
 	if (!validIndex(index))
 		return;
 	slots->post(index, static_cast<float>(exactValue(index, value)), true, true);
-	// Any thread may be here: hand the value to the controller only if no
-	// one else is using it, else the lock holder or the next call does.
+	// Automation from the audio thread reaches the processor through the
+	// slots; the controller learns it at the next dispatcher call, because
+	// controller code (a program change, a host notification) must not run
+	// there.
+	if (callHost(audioMasterGetCurrentProcessLevel) == kVstProcessLevelRealtime)
+		return;
+	// Any other thread: hand the value to the controller only if no one else
+	// is using it, else the lock holder or the next call does.
 	std::unique_lock<std::recursive_mutex> lock(controllerMutex, std::try_to_lock);
 	if (lock.owns_lock())
 		deliverToController();

@@ -7,10 +7,26 @@
 #include "pluginterfaces/vst/ivstmidicontrollers.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace Steinberg {
 namespace Vst {
+
+namespace {
+
+// The host's time fields are doubles that may hold anything; casting NaN or a
+// huge value to an integer is undefined. Bounded well inside int64, so that
+// adding a block offset cannot overflow either.
+int64 sampleCount(double value)
+{
+	constexpr double limit = 4611686018427387904.0; // 2^62
+	if (!(value == value))
+		return 0;
+	return static_cast<int64>(std::fmax(-limit, std::fmin(value, limit)));
+}
+
+} // namespace
 
 void Vst2Wrapper::resume()
 {
@@ -158,7 +174,7 @@ bool Vst2Wrapper::readHostTime()
 	ProcessContext& context = hostTime;
 	context = ProcessContext {};
 	context.sampleRate = time->sampleRate > 0 ? time->sampleRate : sampleRate;
-	context.projectTimeSamples = static_cast<TSamples>(time->samplePos);
+	context.projectTimeSamples = sampleCount(time->samplePos);
 	context.continousTimeSamples = context.projectTimeSamples;
 	context.state = ProcessContext::kContTimeValid;
 	if (time->flags & kVstTransportPlaying)
@@ -169,7 +185,7 @@ bool Vst2Wrapper::readHostTime()
 		context.state |= ProcessContext::kRecording;
 	if (time->flags & kVstNanosValid)
 	{
-		context.systemTime = static_cast<int64>(time->nanoSeconds);
+		context.systemTime = sampleCount(time->nanoSeconds);
 		context.state |= ProcessContext::kSystemTimeValid;
 	}
 	if (time->flags & kVstPpqPosValid)
