@@ -68,6 +68,22 @@ float ControlDescriptor::value() const
 	}
 }
 
+float ControlDescriptor::valueAfterApplying(float plain, bool fromNormalized) const
+{
+	switch (valueType)
+	{
+		case kIntValue:
+			return static_cast<float>(saturatingInt32(fromNormalized ? nearestIndex(plain) : plain));
+		case kEnumValue:
+			return static_cast<float>(saturatingUint32(nearestIndex(plain)));
+		case kFloatValue:
+		case kDoubleValue:
+			return plain;
+		default:
+			return 0;
+	}
+}
+
 void ControlDescriptor::glideTo(float target)
 {
 	smoothingTarget = target;

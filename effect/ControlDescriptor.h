@@ -127,6 +127,9 @@ struct ControlDescriptor
 	void applyNormalized(float normalized, bool immediate, CPlugIn& effect);
 	void applyPlain(float plain, CPlugIn& effect);
 	float value() const;
+	// What value() will read once `plain` is applied (as a normalized value's
+	// plain value, or as a restored plain value): the same rounding rules.
+	float valueAfterApplying(float plain, bool fromNormalized) const;
 
 	bool hasSmoother() const;
 	void prepareSmoother(int32_t sampleRate);

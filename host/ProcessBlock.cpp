@@ -57,14 +57,14 @@ void ProcessBlock::setContext(const Vst::ProcessContext& context)
 
 void ProcessBlock::clearInputs()
 {
-	inputChanges.clear();
+	inputChanges.clearQueue();
 	inputEventList.clear();
 	inputBus.silenceFlags = 0;
 }
 
 Vst::ProcessData& ProcessBlock::assemble(int32 processMode)
 {
-	outputChanges.clear();
+	outputChanges.clearQueue();
 	outputEventList.clear();
 
 	inputBus.numChannels = inputChannelCount();

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "host/EventList.h"
-#include "host/ParameterChanges.h"
+#include "public.sdk/source/vst/hosting/eventlist.h"
+#include "public.sdk/source/vst/hosting/parameterchanges.h"
 
 #include "pluginterfaces/vst/ivstaudioprocessor.h"
 #include "pluginterfaces/vst/ivstprocesscontext.h"
@@ -54,10 +54,10 @@ public:
 	void setInputSilenceFlags(Steinberg::uint64 flags) { inputBus.silenceFlags = flags; }
 	Steinberg::uint64 outputSilenceFlags() const { return outputBus.silenceFlags; }
 
-	ParameterChanges& inputParameterChanges() { return inputChanges; }
-	ParameterChanges& outputParameterChanges() { return outputChanges; }
-	EventList& inputEvents() { return inputEventList; }
-	EventList& outputEvents() { return outputEventList; }
+	Steinberg::Vst::ParameterChanges& inputParameterChanges() { return inputChanges; }
+	Steinberg::Vst::ParameterChanges& outputParameterChanges() { return outputChanges; }
+	Steinberg::Vst::EventList& inputEvents() { return inputEventList; }
+	Steinberg::Vst::EventList& outputEvents() { return outputEventList; }
 
 	void setContext(const Steinberg::Vst::ProcessContext& context);
 	void clearContext() { hasContext = false; }
@@ -79,10 +79,10 @@ private:
 	std::vector<float*> outputPointers;
 	Steinberg::Vst::AudioBusBuffers inputBus;
 	Steinberg::Vst::AudioBusBuffers outputBus;
-	ParameterChanges inputChanges;
-	ParameterChanges outputChanges;
-	EventList inputEventList;
-	EventList outputEventList;
+	Steinberg::Vst::ParameterChanges inputChanges;
+	Steinberg::Vst::ParameterChanges outputChanges;
+	Steinberg::Vst::EventList inputEventList;
+	Steinberg::Vst::EventList outputEventList;
 	Steinberg::Vst::ProcessContext processContext{};
 	bool hasContext = false;
 	Steinberg::Vst::ProcessData data;

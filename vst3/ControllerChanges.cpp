@@ -1,7 +1,5 @@
 #include "ControllerChanges.h"
 
-#include <cmath>
-
 namespace Steinberg {
 namespace Vst {
 namespace Doru2VST3 {
@@ -164,19 +162,9 @@ float ControllerChanges::valueAfter(uint32_t index, const ControlChange& change)
 	const ControlDescriptor* control = effect->m_controlArray[index];
 	if (!control)
 		return 0.0f;
-	const float plain = change.kind == Pending::glide ? control->plainFromNormalized(change.value) : change.value;
-	switch (control->valueType)
-	{
-		case kIntValue:
-			return change.kind == Pending::glide ? std::floor(static_cast<double>(plain + 0.5f)) : std::trunc(plain);
-		case kEnumValue:
-			return static_cast<float>(std::floor(static_cast<double>(plain + 0.5f)));
-		case kFloatValue:
-		case kDoubleValue:
-			return plain;
-		default:
-			return 0.0f;
-	}
+	if (change.kind == Pending::glide)
+		return control->valueAfterApplying(control->plainFromNormalized(change.value), true);
+	return control->valueAfterApplying(change.value, false);
 }
 
 } // namespace Doru2VST3

@@ -1,8 +1,7 @@
 #include "PeakParameter.h"
 
-#include "ParameterText.h"
-
 #include "pluginterfaces/base/ustring.h"
+#include "public.sdk/source/vst/utility/stringconvert.h"
 
 #include <cmath>
 #include <cstdio>
@@ -35,7 +34,7 @@ void PeakParameter::toString(ParamValue valueNormalized, String128 string) const
 	{
 		std::snprintf(text, sizeof text, "-\xE2\x88\x9E"); // minus infinity
 	}
-	copyUtf8ToString128(text, string);
+	VST3::StringConvert::convert(text, string);
 }
 
 bool PeakParameter::fromString(const TChar*, ParamValue&) const

@@ -1,12 +1,12 @@
 // initialize: the effect, the buses, the host parameters and the units.
 #include "LogParameter.h"
-#include "ParameterText.h"
 #include "PeakParameter.h"
 #include "Processor.h"
 #include "VoltOctaveParameter.h"
 
 #include "NumericLimits.h"
 #include "pluginterfaces/base/ustring.h"
+#include "public.sdk/source/vst/utility/stringconvert.h"
 #include "public.sdk/source/vst/vstparameters.h"
 
 #include <cstring>
@@ -20,7 +20,7 @@ namespace {
 // A control's 8-bit text as the UTF-16 the SDK wants.
 struct Text16
 {
-	explicit Text16(const char* text) { copyUtf8ToString128(text ? text : "", chars); }
+	explicit Text16(const char* text) { VST3::StringConvert::convert(text ? text : "", chars); }
 	operator const TChar*() const { return chars; }
 	String128 chars;
 };

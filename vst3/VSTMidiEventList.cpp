@@ -1,5 +1,9 @@
 #include "VSTMidiEventList.h"
 
+#include "NumericLimits.h"
+
+#include <algorithm>
+
 namespace Steinberg {
 namespace Vst {
 namespace Doru2VST3 {
@@ -9,22 +13,12 @@ namespace {
 // A host may send NaN or out-of-range amounts; casting those directly is undefined.
 uint32 scaleToUnsigned(float amount)
 {
-	const float scaled = amount * 127.0f;
-	if (!(scaled > 0.0f))
-		return 0;
-	if (scaled >= 4294967296.0f)
-		return 0xFFFFFFFFu;
-	return static_cast<uint32>(scaled);
+	return saturatingUint32(amount * 127.0f);
 }
 
 uint8 scaleToByte(float amount)
 {
-	const float scaled = amount * 127.0f;
-	if (!(scaled > 0.0f))
-		return 0;
-	if (scaled >= 255.0f)
-		return 255;
-	return static_cast<uint8>(scaled);
+	return static_cast<uint8>(std::min<uint32>(scaleToUnsigned(amount), 255));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "host/HostError.h"
 #include "host/Module.h"
+#include "host/NoteEvents.h"
 #include "host/Transport.h"
 
 #include "ProbeAccess.h"
@@ -11,7 +12,6 @@
 #include <optional>
 
 using namespace Steinberg;
-using VeltraneHost::EventList;
 using VeltraneHost::HostError;
 using VeltraneHost::Module;
 using VeltraneHost::PlugInstance;
@@ -66,8 +66,8 @@ TEST(PlugInstance, ProcessHandsTheBlockToThePlugIn)
 	fillRamp(block);
 	block.setNumSamples(48);
 	block.inputParameterChanges().addPoint(gainId, 0, 0.25);
-	block.inputEvents().add(EventList::noteOn(3, 0, 60, 1.0f));
-	block.inputEvents().add(EventList::noteOff(9, 0, 60));
+	block.inputEvents().add(VeltraneHost::noteOn(3, 0, 60, 1.0f));
+	block.inputEvents().add(VeltraneHost::noteOff(9, 0, 60));
 	VeltraneHost::Transport transport;
 	transport.tempo = 90.0;
 	block.setContext(transport.context());

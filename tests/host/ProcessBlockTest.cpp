@@ -1,3 +1,4 @@
+#include "host/NoteEvents.h"
 #include "host/ProcessBlock.h"
 #include "host/Transport.h"
 
@@ -70,8 +71,8 @@ TEST(ProcessBlock, AssembleEmptiesOutputsAndKeepsInputsUntilCleared)
 	ProcessBlock block(2, 2, 16);
 	block.inputParameterChanges().addPoint(1, 0, 0.5);
 	block.outputParameterChanges().addPoint(2, 0, 0.5);
-	block.inputEvents().add(VeltraneHost::EventList::noteOn(0, 0, 60, 1.0f));
-	block.outputEvents().add(VeltraneHost::EventList::noteOn(0, 0, 60, 1.0f));
+	block.inputEvents().add(VeltraneHost::noteOn(0, 0, 60, 1.0f));
+	block.outputEvents().add(VeltraneHost::noteOn(0, 0, 60, 1.0f));
 	block.setInputSilenceFlags(0b11);
 
 	Vst::ProcessData& data = block.assemble();

@@ -2,12 +2,15 @@
 #include "Vst2TestHost.h"
 #include "Vst3Face.h"
 
+#include "public.sdk/source/vst/utility/stringconvert.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 using namespace Vst2Test;
 using Steinberg::Vst::ParameterInfo;
+using VST3::StringConvert::convert;
 
 namespace {
 
@@ -38,9 +41,9 @@ TEST(Vst2Parameters, AreTheControllersInItsOrderWithItsTexts)
 		controller.getParameterInfo(i, info);
 		Steinberg::Vst::String128 display {};
 		controller.getParamStringByValue(info.id, controller.getParamNormalized(info.id), display);
-		EXPECT_EQ(plug.text(effGetParamName, i), toUtf8(info.title)) << i;
-		EXPECT_EQ(plug.text(effGetParamLabel, i), toUtf8(info.units)) << i;
-		EXPECT_EQ(plug.text(effGetParamDisplay, i), toUtf8(display)) << i;
+		EXPECT_EQ(plug.text(effGetParamName, i), convert(info.title)) << i;
+		EXPECT_EQ(plug.text(effGetParamLabel, i), convert(info.units)) << i;
+		EXPECT_EQ(plug.text(effGetParamDisplay, i), convert(display)) << i;
 		EXPECT_EQ(plug->getParameter(plug.get(), i), static_cast<float>(controller.getParamNormalized(info.id))) << i;
 		EXPECT_EQ(plug.dispatch(effCanBeAutomated, i), (info.flags & ParameterInfo::kCanAutomate) ? 1 : 0) << i;
 	}

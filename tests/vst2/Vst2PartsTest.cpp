@@ -1,14 +1,11 @@
 // The wrapper's building blocks on their own.
-#include "public.sdk/source/vst/vst2wrapper/vst2eventlist.h"
 #include "public.sdk/source/vst/vst2wrapper/vst2midiinput.h"
-#include "public.sdk/source/vst/vst2wrapper/vst2parameterchanges.h"
 #include "public.sdk/source/vst/vst2wrapper/vst2parameterslots.h"
 #include "public.sdk/source/vst/vst2wrapper/vst2strings.h"
 #include "public.sdk/source/vst/vst2wrapper/vst2version.h"
 
 #include <gtest/gtest.h>
 
-#include <string>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -18,40 +15,6 @@ using namespace Steinberg::Vst;
 using namespace Steinberg::Vst::Vst2;
 
 namespace {
-
-Event eventAt(int32 offset, int16 pitch)
-{
-	Event event {};
-	event.type = Event::kNoteOnEvent;
-	event.sampleOffset = offset;
-	event.noteOn.pitch = pitch;
-	return event;
-}
-
-std::vector<std::pair<int32, int16>> offsetsAndPitches(EventList& list)
-{
-	std::vector<std::pair<int32, int16>> result;
-	for (int32 i = 0; i < list.getEventCount(); ++i)
-	{
-		Event event {};
-		list.getEvent(i, event);
-		result.emplace_back(event.sampleOffset, event.noteOn.pitch);
-	}
-	return result;
-}
-
-std::vector<std::pair<int32, ParamValue>> points(IParamValueQueue* queue)
-{
-	std::vector<std::pair<int32, ParamValue>> result;
-	for (int32 i = 0; queue && i < queue->getPointCount(); ++i)
-	{
-		int32 offset = 0;
-		ParamValue value = 0;
-		queue->getPoint(i, offset, value);
-		result.emplace_back(offset, value);
-	}
-	return result;
-}
 
 VstMidiEvent midi(unsigned char status, unsigned char data1, unsigned char data2, int deltaFrames = 0)
 {
@@ -95,18 +58,6 @@ TEST(Vst2Strings, CopiesCutAtCharacterBoundariesAndTerminate)
 	buffer[0] = 'x';
 	copyString("abc", buffer, 0); // no room at all: untouched
 	EXPECT_EQ(buffer[0], 'x');
-}
-
-TEST(Vst2Strings, Utf8BecomesUtf16)
-{
-	String128 text {};
-	utf8ToString128("1000 \xC3\xBC \xF0\x9D\x84\x9E", text);
-	EXPECT_EQ(std::u16string(reinterpret_cast<const char16_t*>(text)), u"1000 \u00FC \U0001D11E");
-	utf8ToString128("a\xFF" "b", text);
-	EXPECT_EQ(std::u16string(reinterpret_cast<const char16_t*>(text)), u"a\uFFFDb");
-	const std::string longText(300, 'x');
-	utf8ToString128(longText.c_str(), text);
-	EXPECT_EQ(std::u16string(reinterpret_cast<const char16_t*>(text)).size(), 127u);
 }
 
 TEST(Vst2Midi, NotesBecomeNoteEvents)
@@ -153,57 +104,6 @@ TEST(Vst2Midi, ControllersBecomeControllerValues)
 
 	EXPECT_EQ(translateMidi(midi(0xC0, 5, 0)).kind, MidiInput::Kind::ignored) << "program change";
 	EXPECT_EQ(translateMidi(midi(0x90, 60, 100, -4)).sampleOffset, 0) << "no offset before the block";
-}
-
-TEST(Vst2EventList, KeepsOffsetOrderAndItsCapacity)
-{
-	EventList list(3);
-	EXPECT_TRUE(list.add(eventAt(10, 1)));
-	EXPECT_TRUE(list.add(eventAt(5, 2)));
-	EXPECT_TRUE(list.add(eventAt(10, 3)));
-	EXPECT_FALSE(list.add(eventAt(0, 4)));
-	EXPECT_EQ(offsetsAndPitches(list), (std::vector<std::pair<int32, int16>> {{5, 2}, {10, 1}, {10, 3}}));
-	Event event {};
-	EXPECT_EQ(list.getEvent(3, event), kInvalidArgument);
-	list.clear();
-	EXPECT_EQ(list.getEventCount(), 0);
-}
-
-TEST(Vst2ParameterChanges, QueuesKeepOrderReplaceAndStopWhenFull)
-{
-	ParameterChanges changes(2, 3);
-	EXPECT_TRUE(changes.addPoint(7, 20, 0.2));
-	EXPECT_TRUE(changes.addPoint(7, 10, 0.1));
-	EXPECT_TRUE(changes.addPoint(7, 20, 0.25)); // same offset: replaces
-	EXPECT_TRUE(changes.addPoint(7, 0, 0.0));
-	EXPECT_FALSE(changes.addPoint(7, 30, 0.3));
-	EXPECT_TRUE(changes.addPoint(8, 0, 1.0));
-	EXPECT_FALSE(changes.addPoint(9, 0, 1.0)) << "only two parameters fit";
-	ASSERT_EQ(changes.getParameterCount(), 2);
-	EXPECT_EQ(changes.getParameterData(0)->getParameterId(), 7u);
-	EXPECT_EQ(points(changes.getParameterData(0)),
-		(std::vector<std::pair<int32, ParamValue>> {{0, 0.0}, {10, 0.1}, {20, 0.25}}));
-	EXPECT_EQ(changes.getParameterData(2), nullptr);
-
-	int32 index = -1;
-	EXPECT_EQ(changes.addParameterData(8, index), changes.getParameterData(1));
-	EXPECT_EQ(index, 1);
-	changes.clear();
-	EXPECT_EQ(changes.getParameterCount(), 0);
-	EXPECT_TRUE(changes.addPoint(9, 0, 1.0));
-	EXPECT_EQ(points(changes.getParameterData(0)), (std::vector<std::pair<int32, ParamValue>> {{0, 1.0}}));
-}
-
-TEST(Vst2ParameterChanges, CopiesARangeRelativeToItsStart)
-{
-	ParameterChanges all(2, 8), piece(2, 8);
-	for (int32 offset : {0, 64, 127, 128})
-		all.addPoint(1, offset, offset / 128.0);
-	all.addPoint(2, 200, 1.0);
-	piece.copyRange(all, 64, 64);
-	ASSERT_EQ(piece.getParameterCount(), 1);
-	EXPECT_EQ(points(piece.getParameterData(0)),
-		(std::vector<std::pair<int32, ParamValue>> {{0, 64 / 128.0}, {63, 127 / 128.0}}));
 }
 
 TEST(Vst2ParameterSlots, DeliverEachOwedChangeOnceWithTheLatestValue)

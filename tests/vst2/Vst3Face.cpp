@@ -1,17 +1,8 @@
 #include "Vst3Face.h"
 
-#include "public.sdk/source/vst/vst2wrapper/vst2strings.h"
-
 #include <random>
 
 namespace Vst2Test {
-
-std::string toUtf8(const Steinberg::Vst::TChar* text)
-{
-	char buffer[512];
-	Steinberg::Vst::Vst2::copyString(text, buffer, sizeof(buffer));
-	return buffer;
-}
 
 std::vector<float> testSignal(int length, unsigned seed)
 {

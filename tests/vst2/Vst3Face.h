@@ -5,7 +5,6 @@
 #include "host/Module.h"
 #include "host/PlugInstance.h"
 
-#include <string>
 #include <vector>
 
 namespace Vst2Test {
@@ -17,8 +16,6 @@ struct Vst3Face
 	VeltraneHost::Module module;
 	VeltraneHost::PlugInstance instance;
 };
-
-std::string toUtf8(const Steinberg::Vst::TChar* text);
 
 // Noise with a few full-scale clicks, the same for every run.
 std::vector<float> testSignal(int length, unsigned seed);

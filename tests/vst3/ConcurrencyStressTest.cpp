@@ -171,7 +171,7 @@ private:
 				block.input(0)[i] = 0.5f * std::sin(phase);
 				block.input(1)[i] = 0.5f * std::cos(phase);
 			}
-			VeltraneHost::ParameterChanges& changes = block.inputParameterChanges();
+			Steinberg::Vst::ParameterChanges& changes = block.inputParameterChanges();
 			const ParamID control = static_cast<ParamID>(n % 10);
 			changes.addPoint(control, 0, static_cast<double>(n % 7) / 6.0);
 			changes.addPoint(control, kBlockSamples - 1, static_cast<double>(n % 5) / 4.0);

@@ -1,7 +1,7 @@
 // The audio thread must not allocate.
 #include "ModuleTestSupport.h"
 
-#include "host/EventList.h"
+#include "host/NoteEvents.h"
 
 #include <gtest/gtest.h>
 
@@ -45,8 +45,8 @@ void fillBlock(VeltraneHost::ProcessBlock& block, int32 round)
 	for (ParamID id : {0x800u, 0x801u, 0x802u, 0x803u, 0x804u, 0x805u, 0x806u, 0x807u, 0x8000u, 0x8001u, 0x8002u,
 	                   0x8005u, 0x8006u})
 		block.inputParameterChanges().addPoint(id, 3, 1.0 - ramp);
-	block.inputEvents().add(VeltraneHost::EventList::noteOn(round % kMaxBlock, 0, 60, 0.8f));
-	block.inputEvents().add(VeltraneHost::EventList::noteOff((round + 100) % kMaxBlock, 0, 60));
+	block.inputEvents().add(VeltraneHost::noteOn(round % kMaxBlock, 0, 60, 0.8f));
+	block.inputEvents().add(VeltraneHost::noteOff((round + 100) % kMaxBlock, 0, 60));
 	for (int32 c = 0; c < block.inputChannelCount(); ++c)
 		for (int32 i = 0; i < block.numSamples(); ++i)
 			block.input(c)[i] = ((i + round) % 50) / 50.0f - 0.5f;

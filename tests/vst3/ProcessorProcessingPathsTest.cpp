@@ -3,6 +3,8 @@
 // meters, buttons and the MIDI parameters.
 #include "PathsTestHost.h"
 
+#include "host/NoteEvents.h"
+
 #include <cmath>
 #include <vector>
 
@@ -54,7 +56,7 @@ struct MeterPoint
 MeterPoint meterPoint(VeltraneHost::ProcessBlock& block, ParamID id)
 {
 	MeterPoint point;
-	if (VeltraneHost::ParamValueQueue* queue = block.outputParameterChanges().find(id))
+	if (Steinberg::Vst::ParameterValueQueue* queue = block.outputParameterChanges().find(id))
 	{
 		point.count = queue->getPointCount();
 		queue->getPoint(0, point.offset, point.value);
@@ -169,11 +171,12 @@ TEST_F(ProcessorPaths, EventsArriveBeforeTheFrameAtTheirOffset)
 {
 	start();
 	VeltraneHost::ProcessBlock block(2, 2, 16);
-	using VeltraneHost::EventList;
-	block.inputEvents().add(EventList::noteOn(3, 1, 60, 0.5f));
-	block.inputEvents().add(EventList::noteOff(7, 1, 60, 1.0f));
+	using VeltraneHost::noteOff;
+	using VeltraneHost::noteOn;
+	block.inputEvents().add(noteOn(3, 1, 60, 0.5f));
+	block.inputEvents().add(noteOff(7, 1, 60, 1.0f));
 	block.inputEvents().add(polyPressure(7, 2, 64, 0.5f));
-	block.inputEvents().add(EventList::noteOn(16, 0, 61, 1.0f)); // past the block's end
+	block.inputEvents().add(noteOn(16, 0, 61, 1.0f)); // past the block's end
 	ASSERT_EQ(run(block), kResultOk);
 	EXPECT_MIDI(effect().midi, (MidiRecord{MidiRecord::NoteOn, 3, 1, 60, 63, 0, false}),
 	            (MidiRecord{MidiRecord::NoteOff, 7, 1, 60, 127, 0, false}), raw(7, 2, 0xA0, 64, 63));
@@ -183,7 +186,7 @@ TEST_F(ProcessorPaths, EventsArriveBeforeTheFrameAtTheirOffset)
 	ASSERT_EQ(run(block), kResultOk);
 	EXPECT_TRUE(effect().midi.empty());
 	for (int16 pitch : {40, 41, 42})
-		block.inputEvents().add(EventList::noteOn(0, 0, pitch, 1.0f));
+		block.inputEvents().add(noteOn(0, 0, pitch, 1.0f));
 	ASSERT_EQ(run(block), kResultOk);
 	EXPECT_MIDI(effect().midi, (MidiRecord{MidiRecord::NoteOn, 32, 0, 40, 127, 0, false}),
 	            (MidiRecord{MidiRecord::NoteOn, 32, 0, 41, 127, 0, false}),
@@ -194,13 +197,14 @@ TEST_F(ProcessorPaths, WholeBufferEffectFetchesEventsThroughTheAdapter)
 {
 	start(&makeWholeBuffers);
 	VeltraneHost::ProcessBlock block(2, 2, 16);
-	using VeltraneHost::EventList;
+	using VeltraneHost::noteOff;
+	using VeltraneHost::noteOn;
 	for (int pass = 0; pass < 2; ++pass)
 	{
 		SCOPED_TRACE(pass);
 		effect().midi.clear();
-		block.inputEvents().add(EventList::noteOn(0, 0, 50, 1.0f));
-		block.inputEvents().add(EventList::noteOff(9, 0, 50, 0.0f));
+		block.inputEvents().add(noteOn(0, 0, 50, 1.0f));
+		block.inputEvents().add(noteOff(9, 0, 50, 0.0f));
 		ASSERT_EQ(run(block), kResultOk);
 		EXPECT_MIDI(effect().midi, (MidiRecord{MidiRecord::NoteOn, 0, 0, 50, 127, 0, false}),
 		            (MidiRecord{MidiRecord::NoteOff, 9, 0, 50, 0, 0, false}));
@@ -422,7 +426,7 @@ TEST_F(ProcessorPaths, EveryChangeOfABlockIsApplied)
 TEST_F(ProcessorPaths, ChangesAreAppliedInAFlushCallWithoutBuffers)
 {
 	start();
-	VeltraneHost::ParameterChanges changes(4, 4);
+	Steinberg::Vst::ParameterChanges changes(4, 4);
 	changes.addPoint(PathsTestEffect::kGain, 0, 0.75);
 	ProcessData data;
 	data.numSamples = 0;

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "pluginterfaces/base/ftypes.h"
-
 #include <optional>
 #include <string>
 
@@ -16,8 +14,5 @@ std::string formatNumber(double value);
 
 // ASCII case folding is enough: titles and preset names are ASCII.
 bool equalsIgnoringCase(const std::string& a, const std::string& b);
-
-// A zero-terminated UTF-16 string from the SDK, as UTF-8.
-std::string toUtf8(const Steinberg::char16* text);
 
 } // namespace Veltrane

@@ -8,8 +8,10 @@
 #include "pluginterfaces/vst/ivstaudioprocessor.h"
 #include "pluginterfaces/vst/ivstunits.h"
 #include "pluginterfaces/vst/vstspeaker.h"
+#include "public.sdk/source/vst/utility/stringconvert.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace Veltrane {
 
@@ -37,7 +39,7 @@ std::vector<std::string> Vst3Backend::presetNames() const
 		String128 name{};
 		if (units->getProgramName(list.id, program, name) != kResultOk)
 			break;
-		names.push_back(toUtf8(name));
+		names.push_back(VST3::StringConvert::convert(name, std::size(name)));
 	}
 	return names;
 }

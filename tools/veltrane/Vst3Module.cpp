@@ -5,6 +5,10 @@
 
 #include "host/HostError.h"
 
+#include "public.sdk/source/vst/utility/stringconvert.h"
+
+#include <iterator>
+
 namespace Veltrane {
 
 using namespace Steinberg;
@@ -41,7 +45,8 @@ std::string parameterLabel(IEditController& controller, ParamID id, ParamValue n
 	String128 text{};
 	if (controller.getParamStringByValue(id, normalized, text) != kResultOk)
 		return formatNumber(controller.normalizedParamToPlain(id, normalized));
-	return toUtf8(text);
+	// Bounded: nothing makes a plug-in terminate the strings it fills.
+	return VST3::StringConvert::convert(text, std::size(text));
 }
 
 } // namespace
@@ -62,8 +67,8 @@ std::vector<ParameterDescription> describeParameters(IEditController& controller
 			continue;
 		ParameterDescription description;
 		description.id = info.id;
-		description.title = toUtf8(info.title);
-		description.units = toUtf8(info.units);
+		description.title = VST3::StringConvert::convert(info.title, std::size(info.title));
+		description.units = VST3::StringConvert::convert(info.units, std::size(info.units));
 		description.minimum = controller.normalizedParamToPlain(info.id, 0.0);
 		description.maximum = controller.normalizedParamToPlain(info.id, 1.0);
 		description.defaultValue = controller.normalizedParamToPlain(info.id, info.defaultNormalizedValue);

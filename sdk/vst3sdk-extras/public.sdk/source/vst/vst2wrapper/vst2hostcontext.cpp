@@ -1,8 +1,7 @@
 #include "vst2hostcontext.h"
 
-#include "vst2strings.h"
-
 #include "public.sdk/source/vst/hosting/hostclasses.h"
+#include "public.sdk/source/vst/utility/stringconvert.h"
 
 #include <cstring>
 
@@ -12,7 +11,7 @@ namespace Vst2 {
 
 HostContext::HostContext(const char* hostName, Listener* listener) : listener(listener)
 {
-	utf8ToString128(hostName, name);
+	VST3::StringConvert::convert(hostName ? hostName : "", name);
 }
 
 tresult PLUGIN_API HostContext::getName(String128 out)

@@ -12,9 +12,6 @@ namespace Vst2 {
 void copyString(const TChar* utf16, char* destination, int destinationSize);
 void copyString(const char* utf8, char* destination, int destinationSize);
 
-// Malformed bytes become U+FFFD; the result is cut to fit and terminated.
-void utf8ToString128(const char* utf8, String128 destination);
-
 } // namespace Vst2
 } // namespace Vst
 } // namespace Steinberg

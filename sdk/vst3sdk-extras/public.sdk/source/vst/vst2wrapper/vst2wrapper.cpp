@@ -239,12 +239,12 @@ void Vst2Wrapper::readMidiMapping()
 void Vst2Wrapper::allocateProcessData()
 {
 	const int32 parameterCount = std::max<int32>(slots->size(), 1);
-	incomingEvents = std::make_unique<Vst2::EventList>(kMaxEventsPerBlock);
-	blockEvents = std::make_unique<Vst2::EventList>(kMaxEventsPerBlock);
-	incomingChanges = std::make_unique<Vst2::ParameterChanges>(parameterCount, kMaxPointsPerParameter);
+	incomingEvents = std::make_unique<EventList>(kMaxEventsPerBlock);
+	blockEvents = std::make_unique<EventList>(kMaxEventsPerBlock);
+	incomingChanges = std::make_unique<ParameterChanges>(parameterCount, kMaxPointsPerParameter);
 	// One more point: a setParameter value joins the block's MIDI points.
-	blockChanges = std::make_unique<Vst2::ParameterChanges>(parameterCount, kMaxPointsPerParameter + 1);
-	outputChanges = std::make_unique<Vst2::ParameterChanges>(parameterCount, kMaxPointsPerParameter);
+	blockChanges = std::make_unique<ParameterChanges>(parameterCount, kMaxPointsPerParameter + 1);
+	outputChanges = std::make_unique<ParameterChanges>(parameterCount, kMaxPointsPerParameter);
 
 	inputPointers.assign(static_cast<size_t>(inputChannels), nullptr);
 	outputPointers.assign(static_cast<size_t>(outputChannels), nullptr);

@@ -22,11 +22,12 @@
 // controller on the next occasion. Nothing on the audio path allocates.
 #pragma once
 
-#include "vst2eventlist.h"
 #include "vst2hostcontext.h"
 #include "vst2interface.h"
-#include "vst2parameterchanges.h"
 #include "vst2parameterslots.h"
+
+#include "public.sdk/source/vst/hosting/eventlist.h"
+#include "public.sdk/source/vst/hosting/parameterchanges.h"
 
 #include "pluginterfaces/base/ipluginbase.h"
 #include "pluginterfaces/vst/ivstaudioprocessor.h"
@@ -183,11 +184,11 @@ private:
 	ProcessData processData {};
 	ProcessContext hostTime {};
 	ProcessContext blockTime {};
-	std::unique_ptr<Vst2::EventList> incomingEvents;
-	std::unique_ptr<Vst2::EventList> blockEvents;
-	std::unique_ptr<Vst2::ParameterChanges> incomingChanges;
-	std::unique_ptr<Vst2::ParameterChanges> blockChanges;
-	std::unique_ptr<Vst2::ParameterChanges> outputChanges;
+	std::unique_ptr<EventList> incomingEvents;
+	std::unique_ptr<EventList> blockEvents;
+	std::unique_ptr<ParameterChanges> incomingChanges;
+	std::unique_ptr<ParameterChanges> blockChanges;
+	std::unique_ptr<ParameterChanges> outputChanges;
 
 	std::vector<char> chunk; // what effGetChunk last handed out
 };

@@ -5,6 +5,7 @@
 #include "vst2strings.h"
 
 #include "public.sdk/source/common/memorystream.h"
+#include "public.sdk/source/vst/utility/stringconvert.h"
 
 #include <algorithm>
 #include <cmath>
@@ -102,7 +103,7 @@ VstIntPtr Vst2Wrapper::stringToParameter(VstInt32 index, const char* text)
 	if (!text)
 		return 1; // the host asks whether the parameter takes text at all
 	String128 string {};
-	Vst2::utf8ToString128(text, string);
+	VST3::StringConvert::convert(text, string);
 	ParamValue value = 0;
 	if (controller->getParamValueByString(parameterIds[static_cast<size_t>(index)], string, value) != kResultOk)
 		return 0;

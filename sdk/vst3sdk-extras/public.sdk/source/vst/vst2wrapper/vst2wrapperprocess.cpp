@@ -55,14 +55,14 @@ void Vst2Wrapper::suspend()
 	component->setActive(false);
 	active = false;
 	incomingEvents->clear();
-	incomingChanges->clear();
+	incomingChanges->clearQueue();
 }
 
 void Vst2Wrapper::flushParameterChanges()
 {
 	// Only while no process call can run: the processor takes the values in
 	// a call without audio, as VST 3 allows for exactly this purpose.
-	blockChanges->clear();
+	blockChanges->clearQueue();
 	slots->takeForProcessor([this](int32 index, float value) {
 		blockChanges->addPoint(parameterIds[static_cast<size_t>(index)], 0, exactValue(index, value));
 	});
@@ -73,7 +73,7 @@ void Vst2Wrapper::flushParameterChanges()
 	flush.symbolicSampleSize = kSample32;
 	flush.inputParameterChanges = blockChanges.get();
 	processor->process(flush);
-	blockChanges->clear();
+	blockChanges->clearQueue();
 }
 
 VstIntPtr Vst2Wrapper::processEvents(const VstEvents* events)
@@ -112,7 +112,7 @@ void Vst2Wrapper::processBlocks(float** inputs, float** outputs, VstInt32 frames
 			for (int32 c = 0; c < outputChannels; ++c)
 				std::memset(outputs[c], 0, sizeof(float) * static_cast<size_t>(frames));
 		incomingEvents->clear();
-		incomingChanges->clear();
+		incomingChanges->clearQueue();
 		return;
 	}
 	processData.processContext = readHostTime() ? &blockTime : nullptr;
@@ -134,20 +134,20 @@ void Vst2Wrapper::processBlocks(float** inputs, float** outputs, VstInt32 frames
 					outputs[c][start + i] += scratchOutputs[static_cast<size_t>(c)][static_cast<size_t>(i)];
 	}
 	incomingEvents->clear();
-	incomingChanges->clear();
+	incomingChanges->clearQueue();
 }
 
 void Vst2Wrapper::processBlock(int32 start, int32 length)
 {
 	blockEvents->clear();
 	blockEvents->copyRange(*incomingEvents, start, length);
-	blockChanges->clear();
+	blockChanges->clearQueue();
 	blockChanges->copyRange(*incomingChanges, start, length);
 	if (start == 0)
 		slots->takeForProcessor([this](int32 index, float value) {
 			blockChanges->addPoint(parameterIds[static_cast<size_t>(index)], 0, exactValue(index, value));
 		});
-	outputChanges->clear();
+	outputChanges->clearQueue();
 	inputBus.silenceFlags = 0;
 	outputBus.silenceFlags = 0;
 
