@@ -1,4 +1,5 @@
 // Parameters and programs as a VST 2 host sees and sets them.
+#include "MidiEvents.h"
 #include "Vst2TestHost.h"
 #include "Vst3Face.h"
 
@@ -171,20 +172,9 @@ TEST(Vst2Parameters, MidiControllersMoveTheirMappedParameter)
 {
 	Instance plug;
 	plug.resume(48000.0, 64);
-	VstMidiEvent modWheel {};
-	modWheel.type = kVstMidiType;
-	modWheel.byteSize = sizeof(VstMidiEvent);
-	modWheel.deltaFrames = 5;
-	modWheel.midiData[0] = static_cast<char>(0xB0);
-	modWheel.midiData[1] = 1;
-	modWheel.midiData[2] = 127;
-	struct
-	{
-		int numEvents;
-		VstIntPtr reserved;
-		VstEvent* events[1];
-	} events {1, 0, {reinterpret_cast<VstEvent*>(&modWheel)}};
-	EXPECT_EQ(plug.dispatch(effProcessEvents, 0, 0, &events), 1);
+	MidiEvents events;
+	events.add(5, 0xB0, 1, 127); // mod wheel fully up, 5 frames in
+	EXPECT_EQ(plug.dispatch(effProcessEvents, 0, 0, events.get()), 1);
 	std::vector<float> left(64), right(64);
 	plug.process(left, right);
 	EXPECT_EQ(plug->getParameter(plug.get(), kModWheel), 1.0f);

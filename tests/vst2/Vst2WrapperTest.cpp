@@ -1,5 +1,7 @@
 // The wrapper over a small in-process class, for what the product's own
 // class cannot show: failures, instruments, plug-in edits, split blocks.
+#include "MidiEvents.h"
+
 #include "public.sdk/source/main/pluginfactoryvst3.h"
 #include "public.sdk/source/vst/vst2wrapper/vst2wrapper.h"
 #include "public.sdk/source/vst/vstsinglecomponenteffect.h"
@@ -304,24 +306,9 @@ TEST_F(Vst2WrapperFake, CutsLongHostBlocksCarryingEventsAlong)
 	dispatch(effect, effSetBlockSize, 0, 256);
 	dispatch(effect, effMainsChanged, 0, 1);
 	effect->setParameter(effect, 0, 0.25f);
-	VstMidiEvent notes[2] {};
-	for (VstMidiEvent& note : notes)
-	{
-		note.type = kVstMidiType;
-		note.midiData[0] = static_cast<char>(0x90);
-		note.midiData[2] = 100;
-	}
-	notes[0].deltaFrames = 10;
-	notes[0].midiData[1] = 60;
-	notes[1].deltaFrames = 300;
-	notes[1].midiData[1] = 64;
-	struct
-	{
-		int numEvents;
-		VstIntPtr reserved;
-		VstEvent* events[2];
-	} events {2, 0, {reinterpret_cast<VstEvent*>(&notes[0]), reinterpret_cast<VstEvent*>(&notes[1])}};
-	dispatch(effect, effProcessEvents, 0, 0, &events);
+	Vst2Test::MidiEvents events;
+	events.add(10, 0x90, 60, 100).add(300, 0x90, 64, 100);
+	dispatch(effect, effProcessEvents, 0, 0, events.get());
 
 	process(effect, 600);
 	EXPECT_EQ(record.blockLengths, (std::vector<int32> {256, 256, 88}));

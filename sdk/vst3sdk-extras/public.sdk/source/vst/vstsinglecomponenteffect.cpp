@@ -30,32 +30,36 @@ tresult PLUGIN_API SingleComponentEffect::terminate()
 	return EditControllerEx1::terminate();
 }
 
+namespace {
+
+// The list owns the new bus; the caller gets it to adjust.
+template <class NewBus>
+NewBus* adopt(BusList& list, NewBus* bus)
+{
+	list.push_back(IPtr<Bus>(bus, false));
+	return bus;
+}
+
+} // namespace
+
 AudioBus* SingleComponentEffect::addAudioInput(const TChar* name, SpeakerArrangement arr, BusType busType, int32 flags)
 {
-	auto* bus = new AudioBus(name, busType, flags, arr);
-	audioInputs.push_back(IPtr<Bus>(bus, false));
-	return bus;
+	return adopt(audioInputs, new AudioBus(name, busType, flags, arr));
 }
 
 AudioBus* SingleComponentEffect::addAudioOutput(const TChar* name, SpeakerArrangement arr, BusType busType, int32 flags)
 {
-	auto* bus = new AudioBus(name, busType, flags, arr);
-	audioOutputs.push_back(IPtr<Bus>(bus, false));
-	return bus;
+	return adopt(audioOutputs, new AudioBus(name, busType, flags, arr));
 }
 
 EventBus* SingleComponentEffect::addEventInput(const TChar* name, int32 channels, BusType busType, int32 flags)
 {
-	auto* bus = new EventBus(name, busType, flags, channels);
-	eventInputs.push_back(IPtr<Bus>(bus, false));
-	return bus;
+	return adopt(eventInputs, new EventBus(name, busType, flags, channels));
 }
 
 EventBus* SingleComponentEffect::addEventOutput(const TChar* name, int32 channels, BusType busType, int32 flags)
 {
-	auto* bus = new EventBus(name, busType, flags, channels);
-	eventOutputs.push_back(IPtr<Bus>(bus, false));
-	return bus;
+	return adopt(eventOutputs, new EventBus(name, busType, flags, channels));
 }
 
 tresult SingleComponentEffect::removeAudioBusses()
