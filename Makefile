@@ -8,7 +8,7 @@ TSAN      ?= build-tsan
 CMAKE_GEN  = cmake -S . -DCMAKE_BUILD_TYPE=Release
 BUNDLE     = VELTFREE_VST.vst3
 
-.PHONY: all deps build demo test test-normal test-asan test-tsan bench bench-render install uninstall clean
+.PHONY: all deps build demo test test-normal test-asan test-tsan bench bench-render deb install uninstall clean
 
 all: build
 
@@ -48,8 +48,22 @@ bench: build
 bench-render: build
 	$(BUILD)/bench/veltrane-render-bench
 
-# VST 3 hosts look for bundles in ~/.vst3; Linux VST 2 hosts load the .so
-# inside the bundle from ~/.vst.
+# The Debian package: $(BUILD)/package/veltranefree_VERSION_ARCH.deb.
+deb: build
+	cpack -G DEB --config $(BUILD)/CPackConfig.cmake
+
+# Without PREFIX: links in ~/.vst3 (VST 3 hosts) and ~/.vst (the .so inside
+# the bundle, for Linux VST 2 hosts) to this build. With PREFIX (say /usr/local):
+# a system-wide copy, the bundle in PREFIX/lib/vst3, a link to its binary in
+# PREFIX/lib/lxvst and veltrane in PREFIX/bin; DESTDIR stages it elsewhere.
+ifdef PREFIX
+install: build
+	DESTDIR=$(DESTDIR) cmake --install $(BUILD) --prefix $(PREFIX)
+
+uninstall:
+	rm -rf $(DESTDIR)$(PREFIX)/lib/vst3/$(BUNDLE) $(DESTDIR)$(PREFIX)/share/doc/veltranefree
+	rm -f $(DESTDIR)$(PREFIX)/lib/lxvst/VELTFREE_VST.so $(DESTDIR)$(PREFIX)/bin/veltrane
+else
 install: build
 	mkdir -p $(HOME)/.vst3 $(HOME)/.vst
 	ln -sfn $(abspath $(BUILD)/$(BUNDLE)) $(HOME)/.vst3/$(BUNDLE)
@@ -58,6 +72,7 @@ install: build
 
 uninstall:
 	rm -f $(HOME)/.vst3/$(BUNDLE) $(HOME)/.vst/VELTFREE_VST.so
+endif
 
 clean:
 	rm -rf $(BUILD) $(ASAN) $(TSAN)

@@ -6,6 +6,9 @@
 // where the reference design does, so that the coefficients match it bit for bit.
 void CBiQuad::setLowPass(float fc, float q, int32_t fs)
 {
+	const float highestCutoff = kMaxCutoffPerRate * static_cast<float>(fs);
+	if (fc > highestCutoff)
+		fc = highestCutoff;
 	const float theta = static_cast<float>(static_cast<double>(fc) * 6.283185307179586 /
 	                                       static_cast<double>(static_cast<float>(fs)));
 	const double s = std::sin(static_cast<double>(theta));

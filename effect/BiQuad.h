@@ -12,8 +12,15 @@ public:
 	void flush() { xz1 = xz2 = yz1 = yz2 = 0.0f; }
 
 	// Resonant low-pass with unity gain at DC for cutoff fc (Hz), resonance q
-	// and sample rate fs (Hz).
+	// and sample rate fs (Hz). A cutoff above kMaxCutoffPerRate x fs is
+	// designed at that bound.
 	void setLowPass(float fc, float q, int32_t fs);
+
+	// The design turns unstable as the cutoff reaches half the rate (its poles
+	// leave the unit circle), so it stops short of it with some margin. From
+	// 44.1 kHz up the bound (19845 Hz and more) lies above any cutoff a control
+	// can ask for (16 kHz), so those rates design exactly what they are given.
+	static constexpr float kMaxCutoffPerRate = 0.45f;
 
 	float process(float x)
 	{

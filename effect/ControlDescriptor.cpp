@@ -106,11 +106,6 @@ void ControlDescriptor::landAt(float plain)
 	smoother.gliding = false;
 }
 
-bool ControlDescriptor::hasSmoother() const
-{
-	return smoothingEnabled && ((valueType == kFloatValue && floatVar) || (valueType == kDoubleValue && doubleVar));
-}
-
 void ControlDescriptor::prepareSmoother(int32_t sampleRate)
 {
 	if (!hasSmoother())

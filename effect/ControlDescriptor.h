@@ -131,7 +131,10 @@ struct ControlDescriptor
 	// plain value, or as a restored plain value): the same rounding rules.
 	float valueAfterApplying(float plain, bool fromNormalized) const;
 
-	bool hasSmoother() const;
+	bool hasSmoother() const
+	{
+		return smoothingEnabled && ((valueType == kFloatValue && floatVar) || (valueType == kDoubleValue && doubleVar));
+	}
 	void prepareSmoother(int32_t sampleRate);
 	// Advances the glide by one frame; returns false once it rests on its target.
 	bool advanceSmoother(CPlugIn& effect);

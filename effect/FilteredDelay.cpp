@@ -76,9 +76,22 @@ bool CFilteredDelay::buildControls()
 
 void CFilteredDelay::updateDelay()
 {
-	m_feedback = m_fFeedback_pct * 0.01f;
-	m_wetLevel = m_fWetLevel_pct * 0.01f;
-	m_delaySamples = (static_cast<float>(m_sampleRate) * 0.001f) * m_fDelay_ms;
+	deriveDelay(m_fDelay_ms, m_fFeedback_pct, m_fWetLevel_pct);
+}
+
+void CFilteredDelay::setDelayControls(float delayMs, float feedbackPct, float wetPct)
+{
+	m_fDelay_ms = delayMs;
+	m_fFeedback_pct = feedbackPct;
+	m_fWetLevel_pct = wetPct;
+	deriveDelay(delayMs, feedbackPct, wetPct);
+}
+
+void CFilteredDelay::deriveDelay(float delayMs, float feedbackPct, float wetPct)
+{
+	m_feedback = feedbackPct * 0.01f;
+	m_wetLevel = wetPct * 0.01f;
+	m_delaySamples = (static_cast<float>(m_sampleRate) * 0.001f) * delayMs;
 	// A damaged setting (negative, not a number, astronomically long) must not
 	// reach the integer index arithmetic.
 	if (!(m_delaySamples >= 0.0f))
@@ -90,12 +103,17 @@ void CFilteredDelay::updateDelay()
 	m_delayFraction = m_delaySamples - static_cast<float>(wholeSamples);
 	m_readIndex = m_writeIndex - wholeSamples;
 	// Delays longer than the line wrap: the result equals adding the length as
-	// often as needed.
+	// often as needed. Within the line (every control setting) once is enough,
+	// and spares a division on every frame of a glide.
 	if (m_readIndex < 0 && m_bufferLength > 0)
 	{
-		m_readIndex %= m_bufferLength;
+		m_readIndex += m_bufferLength;
 		if (m_readIndex < 0)
-			m_readIndex += m_bufferLength;
+		{
+			m_readIndex %= m_bufferLength;
+			if (m_readIndex < 0)
+				m_readIndex += m_bufferLength;
+		}
 	}
 }
 
@@ -110,6 +128,39 @@ void CFilteredDelay::updateFilter(float cutoffHz, float resonance)
 		return;
 	m_inputFilter.setLowPass(cutoffHz, resonance, m_sampleRate);
 	m_filterDesign = {cutoffHz, resonance, m_sampleRate, true};
+}
+
+void CFilteredDelay::shareFilter(const CFilteredDelay& designed, float cutoffHz, float resonance)
+{
+	const FilterDesign& design = designed.m_filterDesign;
+	if (!(design.valid && design.cutoffHz == cutoffHz && design.resonance == resonance &&
+	      design.sampleRate == m_sampleRate))
+	{
+		updateFilter(cutoffHz, resonance);
+		return;
+	}
+	const CBiQuad& source = designed.m_inputFilter;
+	m_inputFilter.a0 = source.a0;
+	m_inputFilter.a1 = source.a1;
+	m_inputFilter.a2 = source.a2;
+	m_inputFilter.b1 = source.b1;
+	m_inputFilter.b2 = source.b2;
+	m_filterDesign = design;
+}
+
+// The filter drops what it holds and the line takes silence instead, so the
+// line only ever holds finite samples and the next frame starts clean. Nothing
+// is allocated or cleared beyond that: it may happen on every frame of
+// pathological input.
+float CFilteredDelay::dropNonFiniteFrame(float x)
+{
+	m_inputFilter.flush();
+	if (m_buffer)
+	{
+		m_buffer[m_writeIndex] = 0.0f;
+		advance();
+	}
+	return (1.0f - m_wetLevel) * x;
 }
 
 bool CFilteredDelay::prepareToProcess()

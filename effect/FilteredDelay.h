@@ -4,6 +4,7 @@
 #pragma once
 
 #include "BiQuad.h"
+#include "FiniteAudio.h"
 #include "PlugIn.h"
 
 #include <memory>
@@ -23,15 +24,29 @@ public:
 
 	// Derives feedback, wet level, delay in samples and the read position from the controls.
 	void updateDelay();
+	// Sets the three delay controls and derives from them, as writing them and
+	// calling updateDelay does, without reading back what it just stored (a
+	// stall on every frame of a glide).
+	void setDelayControls(float delayMs, float feedbackPct, float wetPct);
 	// Designs the input filter for the voice's sample rate.
 	void updateFilter(float cutoffHz, float resonance);
+
+	// Takes the filter design of a voice at the same rate when it is the one
+	// updateFilter(cutoffHz, resonance) would compute, else computes it: the
+	// stereo effect designs once for both voices.
+	void shareFilter(const CFilteredDelay& designed, float cutoffHz, float resonance);
 
 	// One sample through filter, line and crossfade.
 	float processSample(float x)
 	{
 		const float y = m_inputFilter.process(x);
 		if (!m_buffer)
-			return (1.0f - m_wetLevel) * x + m_wetLevel * y; // no line: the voice cannot delay
+		{
+			// No line: the voice cannot delay.
+			if (!isFiniteSample(y))
+				return dropNonFiniteFrame(x);
+			return (1.0f - m_wetLevel) * x + m_wetLevel * y;
+		}
 		const int32_t read = m_readIndex;
 		const int32_t previous = read == 0 ? m_bufferLength - 1 : read - 1;
 		float d;
@@ -43,11 +58,14 @@ public:
 			d = m_delayFraction * m_buffer[previous] + (1.0f - m_delayFraction) * x;
 		else
 			d = y; // no delay: the delayed signal is the filtered input
-		m_buffer[m_writeIndex] = d * m_feedback + y;
+		const float recirculated = d * m_feedback + y;
+		// Not finite when the filter or the taps are not (times any feedback,
+		// even 0): such a sample would recirculate for good.
+		if (!isFiniteSample(recirculated))
+			return dropNonFiniteFrame(x);
+		m_buffer[m_writeIndex] = recirculated;
 		const float out = (1.0f - m_wetLevel) * x + m_wetLevel * d;
-		if (++m_writeIndex == m_bufferLength)
-			m_writeIndex = 0;
-		m_readIndex = read + 1 == m_bufferLength ? 0 : read + 1;
+		advance();
 		return out;
 	}
 
@@ -66,6 +84,15 @@ public:
 	int32_t m_readIndex = 0;
 
 private:
+	void advance()
+	{
+		if (++m_writeIndex == m_bufferLength)
+			m_writeIndex = 0;
+		m_readIndex = m_readIndex + 1 == m_bufferLength ? 0 : m_readIndex + 1;
+	}
+	float dropNonFiniteFrame(float x);
+	void deriveDelay(float delayMs, float feedbackPct, float wetPct);
+
 	float m_delayFraction = 0; // m_delaySamples less its whole part
 
 	// The design last computed, so that an unchanged cutoff, resonance and rate

@@ -61,6 +61,10 @@ public:
 			advanceSmoothers();
 	}
 
+	// False while every control smoother rests on its target: a frame's
+	// smoothing step then changes no control.
+	bool smoothersMoving() const { return m_smoothersMoving; }
+
 	static JoystickWeights joystickMix(double x, double y, bool padCoordinates);
 
 	const char* m_name = "Name Not Set.";

@@ -58,6 +58,19 @@ struct SideChainInfo
 	bool valid = false;
 };
 
+// The editor hook's message codes.
+enum EditorMessageCode : int32_t
+{
+	kEditorOpened = 0,
+	kEditorClosing = 1,
+	kEditorTimerPing = 2,
+	kEditorCustomView = 3,
+	kEditorDrawsItself = 5, // asks whether the effect draws its own editor
+	kEditorOpenOwn = 6,
+	kEditorCloseOwn = 7,
+	kEditorParamValue = 13,
+};
+
 // The editor hook's record; the message codes and payload belong to the editor.
 struct EditorMessage
 {
@@ -87,4 +100,5 @@ struct EditorMessage
 	void* moduleHandle = nullptr;
 	void* connector = nullptr;
 	bool reply = false;
+	int32_t width = 0, height = 0; // code 6: the size of the effect's own editor
 };

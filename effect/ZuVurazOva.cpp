@@ -1,8 +1,8 @@
 #include "ZuVurazOva.h"
 
-#include "ZuVurazOvaControls.h"
+#include "FiniteAudio.h"
 #include "PassThrough.h"
-
+#include "ZuVurazOvaControls.h"
 
 CZuVurazOva::CZuVurazOva()
 {
@@ -25,11 +25,6 @@ bool CZuVurazOva::buildControls()
 	return true;
 }
 
-CZuVurazOva::VoiceInputs CZuVurazOva::voiceInputs() const
-{
-	return {m_fDelay_ms, m_fFeedback_pct, m_f_fc_Hz, m_f_Q, m_fRatio, m_fOffset, m_fWetLevel_pct, m_uDState};
-}
-
 void CZuVurazOva::applyToVoices(const VoiceInputs& in, bool recompute)
 {
 	// The ratio's range starts at 1; a damaged setting below it (or not a
@@ -47,21 +42,28 @@ void CZuVurazOva::applyToVoices(const VoiceInputs& in, bool recompute)
 		base = in.delayMs / ratio;
 		feedback = in.feedbackPct;
 	}
-	m_voiceLeft.m_fDelay_ms = base;
-	m_voiceRight.m_fDelay_ms = base + in.offset;
 	for (CFilteredDelay* voice : {&m_voiceLeft, &m_voiceRight})
 	{
-		voice->m_fFeedback_pct = feedback;
-		voice->m_fWetLevel_pct = in.wetPct;
 		voice->m_f_Q = in.resonance;
 		voice->m_f_fc_Hz = in.cutoffHz;
 	}
 	if (recompute)
 	{
-		m_voiceLeft.updateDelay();
-		m_voiceRight.updateDelay();
+		m_voiceLeft.setDelayControls(base, feedback, in.wetPct);
+		m_voiceRight.setDelayControls(base + in.offset, feedback, in.wetPct);
+		// One design serves both voices.
 		m_voiceLeft.updateFilter(in.cutoffHz, in.resonance);
-		m_voiceRight.updateFilter(in.cutoffHz, in.resonance);
+		m_voiceRight.shareFilter(m_voiceLeft, in.cutoffHz, in.resonance);
+	}
+	else
+	{
+		m_voiceLeft.m_fDelay_ms = base;
+		m_voiceRight.m_fDelay_ms = base + in.offset;
+		for (CFilteredDelay* voice : {&m_voiceLeft, &m_voiceRight})
+		{
+			voice->m_fFeedback_pct = feedback;
+			voice->m_fWetLevel_pct = in.wetPct;
+		}
 	}
 }
 
@@ -77,47 +79,67 @@ bool CZuVurazOva::prepareToProcess()
 	return true;
 }
 
-bool CZuVurazOva::controlChanged(uint32_t)
+bool CZuVurazOva::controlChanged(uint32_t controlId)
 {
 	if (m_deferVoiceUpdates)
-	{
-		m_pendingInputs = voiceInputs();
-		m_voicesStale = true;
-	}
+		m_lastSteppedKnob = controlId < kVoiceKnobs ? static_cast<int>(controlId) : kVoiceKnobs;
 	else
 		updateVoices(true);
 	return true;
 }
 
-bool CZuVurazOva::processFrame(const float* in, float* out, uint32_t inChannels, uint32_t outChannels)
+void CZuVurazOva::stepGlidingControls()
 {
+	m_inputsBeforeStep = voiceInputs();
+	m_lastSteppedKnob = -1;
 	m_deferVoiceUpdates = true;
 	smoothControls();
 	m_deferVoiceUpdates = false;
-	if (m_voicesStale)
-	{
-		m_voicesStale = false;
-		applyToVoices(m_pendingInputs, true);
-	}
+	if (m_lastSteppedKnob < 0)
+		return;
+	// The smoothers step in index order: the knobs after the last one that
+	// moved had not stepped yet when it called.
+	VoiceInputs inputs = voiceInputs();
+	for (int knob = m_lastSteppedKnob + 1; knob < kVoiceKnobs; ++knob)
+		inputs.*kVoiceKnobFields[knob] = m_inputsBeforeStep.*kVoiceKnobFields[knob];
+	applyToVoices(inputs, true);
+}
+
+bool CZuVurazOva::processFrame(const float* in, float* out, uint32_t inChannels, uint32_t outChannels)
+{
+	// Settled controls change nothing; only the joystick may still glide.
+	if (smoothersMoving())
+		stepGlidingControls();
+	else
+		smoothControls();
 
 	const bool monoToStereo = inChannels == 1 && outChannels == 2;
 	const bool stereo = inChannels == 2 && outChannels == 2;
+	float left = in[0];
+	float right = stereo ? in[1] : 0.0f;
+	// One test for both channels: the sum is not finite when either is not
+	// (or when both are huge, which the per-channel tests then let through).
+	if (!isFiniteSample(left + right))
+	{
+		left = silenceIfNotFinite(left);
+		right = silenceIfNotFinite(right);
+	}
 	if (m_uActive != 0)
 	{
 		// "Off": a volume-scaled pass-through; the voices keep their lines for later.
-		out[0] = in[0] * m_fVolume;
+		out[0] = left * m_fVolume;
 		if (monoToStereo)
-			out[1] = in[0] * m_fVolume;
+			out[1] = left * m_fVolume;
 		else if (stereo)
-			out[1] = in[1] * m_fVolume;
+			out[1] = right * m_fVolume;
 		return true;
 	}
 
-	out[0] = m_fVolume * m_voiceLeft.processSample(in[0]);
+	out[0] = m_fVolume * m_voiceLeft.processSample(left);
 	if (monoToStereo)
-		out[1] = in[0] * m_fVolume;
+		out[1] = left * m_fVolume;
 	else if (stereo)
-		out[1] = m_fVolume * m_voiceRight.processSample(in[1]);
+		out[1] = m_fVolume * m_voiceRight.processSample(right);
 	return true;
 }
 

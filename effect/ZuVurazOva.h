@@ -36,22 +36,33 @@ public:
 	uint32_t m_uActive = 0; // 0 = "On", 1 = "Off"
 
 private:
-	// The controls the voices are derived from.
+	// The controls the voices are derived from; the seven knobs in the order
+	// of their indexes, which are also their control ids.
 	struct VoiceInputs
 	{
 		float delayMs, feedbackPct, cutoffHz, resonance, ratio, offset, wetPct;
 		uint32_t delayState;
 	};
-	VoiceInputs voiceInputs() const;
-	void applyToVoices(const VoiceInputs& inputs, bool recompute);
+	static constexpr int kVoiceKnobs = 7;
+	static constexpr float VoiceInputs::*kVoiceKnobFields[kVoiceKnobs] = {
+		&VoiceInputs::delayMs, &VoiceInputs::feedbackPct, &VoiceInputs::cutoffHz, &VoiceInputs::resonance,
+		&VoiceInputs::ratio,   &VoiceInputs::offset,      &VoiceInputs::wetPct};
 
-	// While the smoothers step, a control change only records the controls as
-	// they stand; the voices are updated once, after the last step of the frame,
-	// from the last record. Each update overwrites every voice setting, so the
-	// result is that of updating at every step. (A smoother that lands on its
-	// target calls no hook, so the record, not the final controls, is what the
-	// voices must see.)
+	VoiceInputs voiceInputs() const
+	{
+		return {m_fDelay_ms, m_fFeedback_pct, m_f_fc_Hz, m_f_Q, m_fRatio, m_fOffset, m_fWetLevel_pct, m_uDState};
+	}
+	void applyToVoices(const VoiceInputs& inputs, bool recompute);
+	// One smoothing step while controls glide, with one voice update for it.
+	void stepGlidingControls();
+
+	// While the smoothers step, a control change only notes which knob moved;
+	// the voices are updated once, after the last step of the frame, from the
+	// controls as they stood at the last change. Each update overwrites every
+	// voice setting, so the result is that of updating at every step. (A
+	// smoother that lands on its target calls no hook, so a knob that lands
+	// after the last change must reach the voices with its value from before.)
 	bool m_deferVoiceUpdates = false;
-	bool m_voicesStale = false;
-	VoiceInputs m_pendingInputs{};
+	int m_lastSteppedKnob = -1; // none
+	VoiceInputs m_inputsBeforeStep{};
 };

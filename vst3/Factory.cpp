@@ -2,6 +2,7 @@
 // module hooks.
 #include "Processor.h"
 #include "ProcessorIds.h"
+#include "SharedDescription.h"
 
 #include "pluginterfaces/base/fplatform.h"
 #include "pluginterfaces/vst/ivstaudioprocessor.h"
@@ -30,6 +31,8 @@ bool InitModule()
 
 bool DeinitModule()
 {
+	// The editor's pictures stay decoded between openings, until the host unloads the module.
+	Vst::Doru2VST3::releaseSharedDescriptions();
 	return true;
 }
 

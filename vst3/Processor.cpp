@@ -47,6 +47,12 @@ tresult PLUGIN_API Processor::queryInterface(const TUID iid, void** obj)
 		*obj = static_cast<IMidiMapping*>(this);
 		return kResultOk;
 	}
+	if (FUnknownPrivate::iidEqual(iid, IProcessContextRequirements::iid))
+	{
+		addRef();
+		*obj = static_cast<IProcessContextRequirements*>(this);
+		return kResultOk;
+	}
 	return SingleComponentEffect::queryInterface(iid, obj);
 }
 
@@ -68,16 +74,7 @@ tresult Processor::receiveText(const char8* text)
 		effect->editorMessage(guiMessage);
 	}
 	else if (std::strcmp(text, "RecreateView") == 0)
-	{
-		// The same message as when the editor opened.
-		guiMessage.code = 0;
-		guiMessage.viewName = "";
-		guiMessage.text = "";
-		guiMessage.editor = nullptr;
-		guiMessage.listener = nullptr;
-		guiMessage.reply = false;
-		effect->editorMessage(guiMessage);
-	}
+		sendEditorLifecycle(kEditorOpened); // the same message as when the editor opened
 	return kResultOk;
 }
 
@@ -123,11 +120,6 @@ tresult PLUGIN_API Processor::getParamValueByString(ParamID tag, TChar* string, 
 	{
 		return kResultFalse;
 	}
-}
-
-IPlugView* PLUGIN_API Processor::createView(FIDString)
-{
-	return nullptr;
 }
 
 } // namespace Doru2VST3

@@ -8,8 +8,10 @@
 #include "VSTParamUpdateQueue.h"
 
 #include "PlugIn.h"
+#include "pluginterfaces/vst/ivstaudioprocessor.h"
 #include "pluginterfaces/vst/ivsteditcontroller.h"
 #include "public.sdk/source/vst/vstsinglecomponenteffect.h"
+#include "vstgui/plugin-bindings/vst3editor.h"
 
 #include <memory>
 #include <optional>
@@ -20,7 +22,10 @@ namespace Steinberg {
 namespace Vst {
 namespace Doru2VST3 {
 
-class Processor : public SingleComponentEffect, public IMidiMapping
+class Processor : public SingleComponentEffect,
+                  public IMidiMapping,
+                  public IProcessContextRequirements,
+                  public VSTGUI::VST3EditorDelegate
 {
 public:
 	// Makes the effect in initialize; the module's own is the stereo delay,
@@ -73,9 +78,16 @@ public:
 	tresult PLUGIN_API process(ProcessData& data) SMTG_OVERRIDE;
 	uint32 PLUGIN_API getTailSamples() SMTG_OVERRIDE;
 
+	//---IProcessContextRequirements
+	uint32 PLUGIN_API getProcessContextRequirements() SMTG_OVERRIDE;
+
 	//---IMidiMapping
 	tresult PLUGIN_API getMidiControllerAssignment(int32 busIndex, int16 channel, CtrlNumber midiControllerNumber,
 	                                               ParamID& id) SMTG_OVERRIDE;
+
+	//---VST3EditorDelegate
+	void didOpen(VSTGUI::VST3Editor* editor) override;
+	void willClose(VSTGUI::VST3Editor* editor) override;
 
 	// The k-th label of a comma-separated enumeration list, or nothing past the end.
 	static std::optional<std::string> enumLabelAt(const char* list, int32 k);
@@ -113,6 +125,9 @@ private:
 	void fillSideChain(ProcessData& data, int32 frame, float* frameSamples, SideChainInfo& sideChain);
 	bool sideChainAvailable(const ProcessData& data);
 	void reportMeters(ProcessData& data, bool wholeBuffers);
+
+	// editor: the opened (0) and closing (1) messages share their fields
+	void sendEditorLifecycle(int32_t code);
 
 	// state and presets
 	tresult setParamFromPlain(ParamID tag, ParamValue plain);

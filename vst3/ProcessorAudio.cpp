@@ -44,6 +44,13 @@ bool channelIsSilent(const float* samples, int32 count)
 
 } // namespace
 
+// Exactly the context fields fillHostTime reads; the project time in samples
+// is always valid and needs no flag.
+uint32 PLUGIN_API Processor::getProcessContextRequirements()
+{
+	return IProcessContextRequirements::kNeedTempo | IProcessContextRequirements::kNeedTimeSignature;
+}
+
 tresult PLUGIN_API Processor::setupProcessing(ProcessSetup& newSetup)
 {
 	// A rate the effect cannot run at is refused and changes nothing.

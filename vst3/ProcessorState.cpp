@@ -67,7 +67,7 @@ void Processor::notifyEditorParam(ParamID tag, ParamValue value)
 	if (!effect)
 		return;
 	EditorMessage message;
-	message.code = 13;
+	message.code = kEditorParamValue;
 	message.paramId = static_cast<int32>(tag);
 	message.paramValue = value;
 	effect->editorMessage(message);

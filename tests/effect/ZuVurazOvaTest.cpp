@@ -295,10 +295,13 @@ TEST(ZuVurazOva, StateRestoredDuringAGlideKeepsItsValues)
 }
 
 // The effect skips settled smoothers, defers voice updates to the end of the
-// smoothing step and caches filter designs; none of it may change a bit.
+// smoothing step, shares and caches filter designs, and guards against samples
+// that are not finite; none of it may change a bit. Nor may the cutoff bound
+// from 44.1 kHz up: the reference has none.
 TEST(ZuVurazOva, OptimisedProcessingMatchesThePlainArithmetic)
 {
-	for (int rate : {44100, 48000})
+	constexpr int kRates[][2] = {{44100, 6}, {48000, 6}, {96000, 1}}; // rate, seconds
+	for (const auto& [rate, seconds] : kRates)
 	{
 		CZuVurazOva effect;
 		ReferenceEffect reference;
@@ -311,15 +314,18 @@ TEST(ZuVurazOva, OptimisedProcessingMatchesThePlainArithmetic)
 			effect.setNormalized(index, normalized, false);
 			reference.setNormalized(index, normalized);
 		};
-		for (int n = 0; n < 6 * rate; ++n)
+		for (int n = 0; n < seconds * rate; ++n)
 		{
 			if (n % 4800 == 0)
 			{
-				// Retarget every knob (some to where they already are) and sometimes a switch.
+				// Retarget every knob (some to where they already are, some to an
+				// end of the range) and sometimes a switch.
 				for (int index = 0; index < 8; ++index)
 				{
 					moves = moves * 1103515245u + 12345u;
-					move(index, (moves >> 16) % 3 == 0 ? 0.3f : static_cast<float>((moves >> 8) % 1000) / 999.0f);
+					const uint32_t pick = (moves >> 16) % 6;
+					move(index, pick == 0 ? 0.3f : pick == 1 ? static_cast<float>((moves >> 8) % 2)
+					                                         : static_cast<float>((moves >> 8) % 1000) / 999.0f);
 				}
 				if (n % 19200 == 0)
 					move(8 + (n / 19200) % 2, static_cast<float>((n / 9600) % 2));
@@ -330,6 +336,65 @@ TEST(ZuVurazOva, OptimisedProcessingMatchesThePlainArithmetic)
 			reference.processFrame(in, expected);
 			ASSERT_EQ(std::memcmp(out, expected, sizeof out), 0)
 			    << "frame " << n << " at " << rate << " Hz: " << out[0] << " vs " << expected[0];
+		}
+	}
+}
+
+TEST(ZuVurazOva, FactoryPresetsMatchThePlainArithmeticFrom44100Up)
+{
+	for (int rate : {44100, 48000, 96000})
+	{
+		for (int preset = 0; preset < 11; ++preset)
+		{
+			CZuVurazOva effect;
+			applyPreset(effect, preset, true);
+			ReferenceEffect reference;
+			for (int index = 0; index < ReferenceEffect::kKnobs; ++index)
+				reference.knobs[index] = effect.controlValue(index);
+			reference.delayState = effect.m_uDState;
+			effect.m_sampleRate = rate;
+			effect.prepareToProcess();
+			reference.prepare(rate);
+
+			uint32_t state = 5;
+			for (int n = 0; n < rate / 2; ++n)
+			{
+				const float in[2] = {noiseSample(state), noiseSample(state)};
+				float out[2], expected[2];
+				effect.processFrame(in, out, 2, 2);
+				reference.processFrame(in, expected);
+				ASSERT_EQ(std::memcmp(out, expected, sizeof out), 0)
+				    << "preset " << preset << ", frame " << n << " at " << rate << " Hz";
+			}
+		}
+	}
+}
+
+// Below 44.1 kHz a cutoff may reach half the rate, where the filter design
+// turns unstable unless it is bounded.
+TEST(ZuVurazOva, EveryPresetStaysBoundedAtLowRates)
+{
+	for (int rate : {8000, 11025, 16000, 22050})
+	{
+		for (int preset = 0; preset < 11; ++preset)
+		{
+			CZuVurazOva effect;
+			effect.m_sampleRate = rate;
+			effect.prepareToProcess();
+			applyPreset(effect, preset, true);
+			uint32_t state = 7;
+			float peak = 0;
+			for (int n = 0; n < 3 * rate; ++n)
+			{
+				const float in[2] = {noiseSample(state), noiseSample(state)};
+				float out[2];
+				effect.processFrame(in, out, 2, 2);
+				peak = std::fmax(peak, std::fmax(std::fabs(out[0]), std::fabs(out[1])));
+				ASSERT_TRUE(std::isfinite(out[0]) && std::isfinite(out[1])) << "preset " << preset << " at " << rate;
+			}
+			// Full-scale noise through resonance and feedback: a few times full
+			// scale at most, as at 44.1 kHz.
+			EXPECT_LT(peak, 8.0f) << "preset " << preset << " at " << rate << " Hz";
 		}
 	}
 }

@@ -11,7 +11,7 @@ TEST(Vst2EffectInfo, AEffectDescribesAStereoEffectWithChunks)
 	Instance plug;
 	EXPECT_EQ(plug->magic, kEffectMagic);
 	EXPECT_EQ(plug->uniqueID, CCONST('T', 'R', 'V', '1'));
-	EXPECT_EQ(plug->flags, effFlagsCanReplacing | effFlagsProgramChunks) << "no synth, no editor, no doubles";
+	EXPECT_EQ(plug->flags, effFlagsCanReplacing | effFlagsProgramChunks | effFlagsHasEditor) << "no synth, no doubles";
 	EXPECT_EQ(plug->numInputs, 2);
 	EXPECT_EQ(plug->numOutputs, 2);
 	EXPECT_EQ(plug->numPrograms, 11);

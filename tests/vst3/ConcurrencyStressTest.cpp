@@ -201,7 +201,7 @@ private:
 TEST(ProcessorConcurrency, UserInterfaceEditsWhileTheAudioThreadProcesses)
 {
 	HostApplication host; // counts no references
-	IPtr<Processor> processor = owned(new Processor());
+	IPtr<Processor> processor = Steinberg::owned(new Processor());
 	ASSERT_EQ(processor->initialize(&host), kResultOk);
 	ProcessSetup setup{kRealtime, kSample32, kBlockSamples, 48000.0};
 	ASSERT_EQ(processor->setupProcessing(setup), kResultOk);

@@ -233,6 +233,19 @@ TEST(ModuleFactory, InstanceFacesBelongToOneObject)
 	EXPECT_EQ(component->terminate(), kResultOk);
 }
 
+// SDK 3.7 validators fail a processor that does not say which context fields
+// it needs; it reads the tempo and the time signature (the project time in
+// samples is always valid).
+TEST(ModuleFactory, ProcessorNamesTheContextFieldsItReads)
+{
+	PlugIn plugIn;
+	const FUnknownPtr<IProcessContextRequirements> requirements(&plugIn.instance.processor());
+	ASSERT_TRUE(requirements);
+	EXPECT_EQ(identityOf(requirements), identityOf(&plugIn.instance.component()));
+	EXPECT_EQ(requirements->getProcessContextRequirements(),
+	          static_cast<uint32>(IProcessContextRequirements::kNeedTempo | IProcessContextRequirements::kNeedTimeSignature));
+}
+
 TEST(ModuleFactory, RefusesOtherClassIds)
 {
 	const VeltraneHost::Module module = VeltraneHost::Module::load(bundlePath());

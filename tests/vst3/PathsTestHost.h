@@ -91,7 +91,7 @@ class ProcessorPaths : public ::testing::Test
 protected:
 	void start(Processor::EffectFactory factory = &makePlain)
 	{
-		processor = owned(new Processor(factory));
+		processor = Steinberg::owned(new Processor(factory));
 		ASSERT_EQ(processor->initialize(&hostContext), kResultOk);
 		ProcessSetup setup{kRealtime, kSample32, 1024, 48000.0};
 		ASSERT_EQ(processor->setupProcessing(setup), kResultOk);

@@ -191,14 +191,14 @@ TEST_F(ProcessorPaths, EditorTextsReachTheEffectAsMessages)
 
 TEST(ProcessorObject, TextBeforeInitializeIsIgnored)
 {
-	IPtr<Processor> processor = owned(new Processor(&makePlain));
+	IPtr<Processor> processor = Steinberg::owned(new Processor(&makePlain));
 	EXPECT_EQ(processor->receiveText("VSTGUITimerPing"), kResultOk);
 	EXPECT_EQ(processor->effect, nullptr);
 }
 
 TEST(ProcessorObject, ClassIdentity)
 {
-	IPtr<Processor> processor = owned(new Processor(&makePlain));
+	IPtr<Processor> processor = Steinberg::owned(new Processor(&makePlain));
 	EXPECT_STREQ(processor->isA(), "Processor");
 	EXPECT_TRUE(processor->isA("Processor"));
 	EXPECT_FALSE(processor->isA("EditController"));
@@ -215,7 +215,7 @@ TEST(ProcessorObject, TerminateKeepsTheEffectUntilTheLastRelease)
 	const int destroyedBefore = PathsTestEffect::destroyed();
 	HostApplication host;
 	{
-		IPtr<Processor> processor = owned(new Processor(&makeQueued<1>));
+		IPtr<Processor> processor = Steinberg::owned(new Processor(&makeQueued<1>));
 		ASSERT_EQ(processor->initialize(&host), kResultOk);
 		ASSERT_FALSE(processor->meterParamIds.empty());
 		EXPECT_EQ(processor->terminate(), kResultOk);

@@ -11,5 +11,7 @@ int runRender(const std::vector<std::string>& arguments);
 int runDemo(const std::vector<std::string>& arguments);
 int runPresets(const std::vector<std::string>& arguments);
 int runParams(const std::vector<std::string>& arguments);
+int runSnapshot(const std::vector<std::string>& arguments);
+int runEdit(const std::vector<std::string>& arguments);
 
 } // namespace Veltrane

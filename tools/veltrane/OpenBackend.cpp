@@ -1,5 +1,6 @@
 #include "OpenBackend.h"
 
+#include "DefaultBundle.h"
 #include "Vst2Backend.h"
 #include "Vst3Backend.h"
 
@@ -18,7 +19,7 @@ PluginChoice choosePlugin(const ParsedCommandLine& commandLine)
 	else if (const char* fromEnvironment = std::getenv("VELTRANE_PLUGIN"); fromEnvironment && *fromEnvironment)
 		choice.path = fromEnvironment;
 	else
-		choice.path = VELTRANE_DEFAULT_PLUGIN;
+		choice.path = defaultBundlePath();
 	return choice;
 }
 

@@ -23,8 +23,8 @@ struct PluginChoice
 // The options every plug-in command takes: --plugin PATH and --vst2.
 extern const OptionSpec kPluginOptions[2];
 
-// --plugin PATH, else $VELTRANE_PLUGIN, else the bundle this build made;
-// --vst2 picks the VST 2 face of the same binary.
+// --plugin PATH, else $VELTRANE_PLUGIN, else the default bundle (the one this
+// build made, or the installed one); --vst2 picks the VST 2 face of the same binary.
 PluginChoice choosePlugin(const ParsedCommandLine& commandLine);
 
 // Throws ToolError when the plug-in cannot be loaded.

@@ -7,13 +7,12 @@
 #include "FrameAdapters.h"
 #include "OpenBackend.h"
 #include "RenderJob.h"
+#include "StateFile.h"
 #include "Text.h"
 #include "ToolError.h"
 #include "Usage.h"
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <memory>
 
 namespace Veltrane {
@@ -70,21 +69,6 @@ std::optional<RenderRequest> parseRequest(const std::vector<std::string>& argume
 		request.tailSeconds = parseNumberOption(kCommand, "tail", *tail, 0.0, 24.0 * 3600.0);
 	request.plugin = choosePlugin(line);
 	return request;
-}
-
-std::vector<std::uint8_t> readStateFile(const std::string& path)
-{
-	std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), std::fclose);
-	if (!file)
-		throw ToolError("cannot open state file '" + path + "': " + std::strerror(errno));
-	std::vector<std::uint8_t> bytes;
-	std::uint8_t chunk[65536];
-	size_t got = 0;
-	while ((got = std::fread(chunk, 1, sizeof(chunk), file.get())) > 0)
-		bytes.insert(bytes.end(), chunk, chunk + got);
-	if (std::ferror(file.get()))
-		throw ToolError("cannot read state file '" + path + "': " + std::strerror(errno));
-	return bytes;
 }
 
 // Refuses outputs that would overwrite the input or each other.

@@ -5,17 +5,21 @@
 
 namespace Veltrane {
 
-RenderResult runRenderJob(RenderBackend& backend, const PluginSetup& setup, FrameSource& source, FrameSink& sink,
-	const RenderSettings& settings, std::int64_t expectedInputFrames)
+void applySetup(RenderBackend& backend, const PluginSetup& setup)
 {
-	backend.configure(settings.sampleRate, settings.channels, settings.blockSize);
 	if (setup.state && !backend.loadState(*setup.state))
 		throw ToolError("the plug-in refused the state in '" + setup.stateSource + "'");
 	if (setup.preset)
 		backend.selectPreset(*setup.preset);
 	for (const ParameterAssignment& assignment : setup.assignments)
 		backend.setParameter(assignment.id, assignment.plainValue);
+}
 
+RenderResult runRenderJob(RenderBackend& backend, const PluginSetup& setup, FrameSource& source, FrameSink& sink,
+	const RenderSettings& settings, std::int64_t expectedInputFrames)
+{
+	backend.configure(settings.sampleRate, settings.channels, settings.blockSize);
+	applySetup(backend, setup);
 	backend.start();
 	ProgressBar progress(expectedInputFrames, settings.tailSeconds);
 	const RenderResult result =

@@ -22,6 +22,10 @@ struct PluginSetup
 	std::vector<ParameterAssignment> assignments;
 };
 
+// Applies the setup to a configured backend; throws ToolError when the
+// plug-in refuses the state.
+void applySetup(RenderBackend& backend, const PluginSetup& setup);
+
 // Configures the backend for the settings, applies the setup, renders
 // source to sink with a progress bar for long renders, and stops the
 // backend. Throws ToolError.

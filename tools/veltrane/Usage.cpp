@@ -4,13 +4,17 @@ namespace Veltrane {
 
 const char* const kMainUsage =
 	"Usage: veltrane COMMAND [ARGUMENT]... [OPTION]...\n"
-	"Renders audio files through the VeltraneFree plug-in, loaded as a host loads it.\n"
+	"Renders audio files through the VeltraneFree plug-in, loaded as a host loads it,\n"
+	"and shows its editor.\n"
 	"\n"
 	"Commands:\n"
 	"  render IN OUT   run an audio file through the plug-in\n"
 	"  demo OUT        render a synthesised phrase through a preset\n"
 	"  presets         list the factory presets\n"
 	"  params          list the parameters\n"
+	"  snapshot OUT    draw the plug-in's editor into a PNG picture\n"
+	"  edit            open the plug-in's editor in a window and save the\n"
+	"                  settings dialled in as a state file\n"
 	"  help [COMMAND]  show this help, or a command's\n"
 	"\n"
 	"Options:\n"
@@ -19,7 +23,8 @@ const char* const kMainUsage =
 	"\n"
 	"Run 'veltrane COMMAND --help' for the options of a command. The plug-in is\n"
 	"the bundle given by --plugin PATH, else $VELTRANE_PLUGIN, else the bundle\n"
-	"this build made; --vst2 runs the same binary through its VST 2 entry point.\n"
+	"this build made, or once installed the one in /usr/lib/vst3 (PREFIX/lib/vst3);\n"
+	"--vst2 runs the same binary through its VST 2 entry point.\n"
 	"\n"
 	"Exit status: 0 on success, 1 on bad input or a failed render, 2 on a usage error.\n";
 
@@ -88,5 +93,35 @@ const char* const kParamsUsage =
 	"      --plugin PATH  the .vst3 bundle to load\n"
 	"      --vst2         use the binary's VST 2 entry point (VSTPluginMain)\n"
 	"  -h, --help         show this help and exit\n";
+
+const char* const kSnapshotUsage =
+	"Usage: veltrane snapshot OUT [OPTION]...\n"
+	"Draws the plug-in's editor, without a window, into the PNG picture OUT at\n"
+	"its own size (485 x 270), with the same views and drawing as on screen.\n"
+	"The knobs and switches show the settings chosen by the options, applied\n"
+	"in this order: --state-in, --preset, then each --set as given.\n"
+	"\n"
+	"Options:\n"
+	"      --state-in FILE    start from a state saved by --state-out\n"
+	"      --preset NAME      start from a factory preset (any case)\n"
+	"      --set PARAM=VALUE  set a parameter in its own units, as for render;\n"
+	"                         repeatable\n"
+	"      --plugin PATH      the .vst3 bundle to load\n"
+	"  -h, --help             show this help and exit\n";
+
+const char* const kEditUsage =
+	"Usage: veltrane edit [OPTION]...\n"
+	"Opens the plug-in's editor in a window of its own on the X11 desktop\n"
+	"($DISPLAY), so that settings can be dialled in by hand. When the window is\n"
+	"closed, the settings are written to the --state-out file, which\n"
+	"'veltrane render --state-in' reads.\n"
+	"\n"
+	"Options:\n"
+	"      --state-in FILE    start from a state saved by --state-out\n"
+	"      --state-out FILE   save the settings here when the window closes\n"
+	"      --preset NAME      start from a factory preset (any case)\n"
+	"      --set PARAM=VALUE  set a parameter in its own units; repeatable\n"
+	"      --plugin PATH      the .vst3 bundle to load\n"
+	"  -h, --help             show this help and exit\n";
 
 } // namespace Veltrane

@@ -8,5 +8,7 @@ extern const char* const kRenderUsage;
 extern const char* const kDemoUsage;
 extern const char* const kPresetsUsage;
 extern const char* const kParamsUsage;
+extern const char* const kSnapshotUsage;
+extern const char* const kEditUsage;
 
 } // namespace Veltrane

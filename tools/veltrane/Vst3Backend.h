@@ -35,6 +35,9 @@ public:
 	void process(float* const* inputs, float* const* outputs, int frames) override;
 	void stop() override;
 
+	// The instance itself, for what a renderer does not need (the editor).
+	VeltraneHost::PlugInstance& instance() { return loaded.instance; }
+
 private:
 	std::optional<Steinberg::Vst::ParamID> findPresetParameter() const;
 	Steinberg::Vst::ParamID presetParameterId() const; // throws ToolError without one

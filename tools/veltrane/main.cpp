@@ -1,4 +1,5 @@
-// veltrane: renders audio files through the plug-in bundle, loaded as a host loads it.
+// veltrane: renders audio files through the plug-in bundle, loaded as a host
+// loads it, and shows its editor.
 #include "Commands.h"
 #include "ToolError.h"
 #include "Usage.h"
@@ -20,6 +21,8 @@ const std::map<std::string, Command>& commands()
 		{"demo", Veltrane::runDemo},
 		{"presets", Veltrane::runPresets},
 		{"params", Veltrane::runParams},
+		{"snapshot", Veltrane::runSnapshot},
+		{"edit", Veltrane::runEdit},
 	};
 	return table;
 }

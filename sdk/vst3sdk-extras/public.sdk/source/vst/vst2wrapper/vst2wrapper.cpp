@@ -47,6 +47,7 @@ Vst2Wrapper::~Vst2Wrapper()
 	if (component)
 	{
 		std::lock_guard<std::recursive_mutex> lock(controllerMutex);
+		closeEditor(); // a host that forgot effEditClose
 		suspend();
 		if (controller)
 			controller->setComponentHandler(nullptr);

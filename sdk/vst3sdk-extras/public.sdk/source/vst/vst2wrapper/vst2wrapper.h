@@ -12,7 +12,8 @@
 //   preset/bank distinction of effGetChunk/effSetChunk is ignored.
 // - Audio: 32-bit processReplacing only, on the main stereo buses; host
 //   blocks longer than the announced block size are processed in pieces.
-// - Editor: none yet (see vst2wrappereditor.cpp).
+// - Editor: the controller's "editor" view, embedded in the host's X11
+//   window; effEditIdle drives its events and timers (vst2wrappereditor.cpp).
 //
 // Threads: the dispatcher runs on the host's user-interface thread, except
 // effProcessEvents, which comes from the audio thread like processReplacing;
@@ -22,6 +23,7 @@
 // controller on the next occasion. Nothing on the audio path allocates.
 #pragma once
 
+#include "vst2editorframe.h"
 #include "vst2hostcontext.h"
 #include "vst2interface.h"
 #include "vst2parameterslots.h"
@@ -132,6 +134,10 @@ private:
 
 	// editor (vst2wrappereditor.cpp)
 	VstIntPtr dispatchEditor(VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr, float opt);
+	bool editorRect(ERect** rect);
+	bool openEditor(void* parentWindow);
+	void closeEditor();
+	bool createEditorView();
 
 	EffectRecord record {};
 	audioMasterCallback audioMaster;
@@ -191,6 +197,10 @@ private:
 	std::unique_ptr<ParameterChanges> outputChanges;
 
 	std::vector<char> chunk; // what effGetChunk last handed out
+
+	IPtr<IPlugView> editorView;          // from effEditGetRect or effEditOpen until effEditClose
+	IPtr<Vst2::EditorFrame> editorFrame; // its IPlugFrame and run loop while open
+	ERect editorBounds {};               // what effEditGetRect hands out
 };
 
 } // namespace Vst

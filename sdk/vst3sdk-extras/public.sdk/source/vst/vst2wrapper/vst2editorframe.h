@@ -1,0 +1,76 @@
+// What a VST 3 view needs from its host, for a VST 2 host that offers none
+// of it: an IPlugFrame whose resize requests go to the host window through
+// audioMasterSizeWindow, and a run loop (Linux::IRunLoop) that the host's
+// effEditIdle calls pump. Registrations may come and go while it pumps.
+#pragma once
+
+#include "vst2interface.h"
+
+#include "pluginterfaces/base/smartpointer.h"
+#include "pluginterfaces/gui/iplugview.h"
+
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace Steinberg {
+namespace Vst {
+namespace Vst2 {
+
+class EditorFrame final : public IPlugFrame, public Linux::IRunLoop
+{
+public:
+	// sizeWindow asks the VST 2 host for a new window size (width, height).
+	using SizeWindow = std::function<bool(int32 width, int32 height)>;
+
+	// Starts with one reference, owned by the caller.
+	explicit EditorFrame(SizeWindow sizeWindow);
+	EditorFrame(const EditorFrame&) = delete;
+	EditorFrame& operator=(const EditorFrame&) = delete;
+
+	// Handles every readable descriptor without waiting, then the due timers.
+	void pump();
+
+	//---IPlugFrame
+	tresult PLUGIN_API resizeView(IPlugView* view, ViewRect* newSize) SMTG_OVERRIDE;
+
+	//---Linux::IRunLoop
+	tresult PLUGIN_API registerEventHandler(Linux::IEventHandler* handler, Linux::FileDescriptor fd) SMTG_OVERRIDE;
+	tresult PLUGIN_API unregisterEventHandler(Linux::IEventHandler* handler) SMTG_OVERRIDE;
+	tresult PLUGIN_API registerTimer(Linux::ITimerHandler* handler, Linux::TimerInterval milliseconds) SMTG_OVERRIDE;
+	tresult PLUGIN_API unregisterTimer(Linux::ITimerHandler* handler) SMTG_OVERRIDE;
+
+	//---FUnknown
+	tresult PLUGIN_API queryInterface(const TUID iid, void** obj) SMTG_OVERRIDE;
+	uint32 PLUGIN_API addRef() SMTG_OVERRIDE;
+	uint32 PLUGIN_API release() SMTG_OVERRIDE;
+
+private:
+	using Clock = std::chrono::steady_clock;
+	struct Handler
+	{
+		IPtr<Linux::IEventHandler> handler;
+		int fd;
+	};
+	struct Timer
+	{
+		IPtr<Linux::ITimerHandler> handler;
+		Clock::duration interval;
+		Clock::time_point due;
+	};
+
+	virtual ~EditorFrame() = default;
+	void dispatchReadable();
+	void fireDueTimers();
+
+	std::atomic<uint32> refCount {1};
+	SizeWindow sizeWindow;
+	std::vector<std::shared_ptr<Handler>> handlers;
+	std::vector<std::shared_ptr<Timer>> timers;
+};
+
+} // namespace Vst2
+} // namespace Vst
+} // namespace Steinberg

@@ -1,0 +1,14 @@
+# The Linux platform layer: X11 child windows on xcb drawn with cairo, and
+# timers on the host's run loop.
+list(APPEND VSTGUI_PLATFORM_SOURCES
+  vstgui/lib/platform/linux/x11backbuffer.cpp
+  vstgui/lib/platform/linux/x11frame.cpp
+  vstgui/lib/platform/linux/x11keyboard.cpp
+  vstgui/lib/platform/linux/x11platformfactory.cpp
+  vstgui/lib/platform/linux/x11pointer.cpp
+  vstgui/lib/platform/linux/x11runloop.cpp
+  vstgui/lib/platform/linux/x11timer.cpp
+)
+# cairo's xcb backend (cairo-xcb.h); it lives in libcairo itself.
+pkg_check_modules(VSTGUI_X11 REQUIRED IMPORTED_TARGET cairo-xcb)
+cmake_language(DEFER CALL target_link_libraries vstgui PUBLIC PkgConfig::VSTGUI_X11)

@@ -1,0 +1,249 @@
+// The built module's editor in real X11 windows, as a Linux host shows it:
+// through the VST 3 face (createView, attached to a host window, the host's
+// run loop) and the VST 2 face (effEditOpen, effEditIdle, effEditClose).
+// Runs under Xvfb.
+#include "KnobPicture.h"
+#include "Vst2TestHost.h"
+
+#include "host/ComponentHandler.h"
+#include "host/Module.h"
+#include "host/PlugInstance.h"
+#include "host/x11/HostWindow.h"
+#include "host/x11/PlugFrame.h"
+#include "host/x11/Pointer.h"
+#include "host/x11/RunLoop.h"
+#include "host/x11/WindowQuery.h"
+#include "host/x11/X11Connection.h"
+
+#include "pluginterfaces/gui/iplugview.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <thread>
+
+namespace {
+
+using namespace Steinberg;
+using namespace Steinberg::Vst;
+using namespace EditorTest;
+using namespace VeltraneHost;
+
+constexpr int kWidth = 485;
+constexpr int kHeight = 270;
+constexpr int kWaitMs = 5000; // for the X server, never reached when things work
+constexpr int kOpenCloseCycles = 200;
+
+size_t openFileCount()
+{
+	size_t count = 0;
+	for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator("/proc/self/fd"))
+		++count;
+	return count;
+}
+
+// A host's editor window with its run loop, as a DAW offers them.
+struct Desktop
+{
+	X11Connection connection;
+	HostWindow window{connection, kWidth, kHeight, "Editor test"};
+	RunLoop runLoop;
+	PlugFrame frame{&runLoop, &window};
+	WindowQuery inspector{connection};
+
+	// The plug-in's one window in the host window, once mapped; 0 until then.
+	WindowId editorWindow() const
+	{
+		const std::vector<WindowId> children = inspector.children(window.id());
+		return children.size() == 1 && inspector.isMapped(children[0]) ? children[0] : 0;
+	}
+
+	bool waitForEditorWindow() { return runLoop.pumpUntil([&] { return editorWindow() != 0; }, kWaitMs); }
+
+	// The visible Feedback knob's square as the window shows it.
+	Pixels feedbackKnob() const
+	{
+		const WindowImage image = inspector.grab(editorWindow());
+		if (image.width < kFeedbackX + kFeedbackSide || image.height < kFeedbackY + kFeedbackSide)
+			return {};
+		return Pixels{image.width, image.height, image.pixels}.crop(kFeedbackX, kFeedbackY, kFeedbackSide,
+			kFeedbackSide);
+	}
+
+	bool waitForFeedbackImage(int frameIndex)
+	{
+		const Pixels expected = expectedFeedbackKnob(frameIndex);
+		return runLoop.pumpUntil([&] { return largestDifference(feedbackKnob(), expected) <= 1; }, kWaitMs);
+	}
+
+	// Drags the Feedback knob 40 px up: a fifth of its range in linear mode.
+	void dragFeedbackUp()
+	{
+		Pointer pointer(connection);
+		const WindowId editor = editorWindow();
+		pointer.moveTo(editor, kFeedbackX + 42, kFeedbackY + 42);
+		pointer.press();
+		runLoop.runFor(30);
+		pointer.moveTo(editor, kFeedbackX + 42, kFeedbackY + 2);
+		runLoop.runFor(30);
+		pointer.release();
+		runLoop.runFor(30);
+	}
+
+	// Nothing of the editor left: no window, nothing on the run loop.
+	void expectEverythingGivenBack() const
+	{
+		connection.sync();
+		EXPECT_TRUE(inspector.children(window.id()).empty());
+		EXPECT_EQ(runLoop.eventHandlerCount(), 0u);
+		EXPECT_EQ(runLoop.timerCount(), 0u);
+		EXPECT_EQ(runLoop.outstandingReferences(), 0);
+	}
+};
+
+struct Vst3PlugIn
+{
+	Module module = Module::load(VELTRANE_BUNDLE);
+	PlugInstance instance = module.createInstance();
+	IEditController& controller() const { return instance.controller(); }
+};
+
+TEST(EditorWindow, Vst3EditorShowsFollowsAndEditsFeedback)
+{
+	Desktop desktop;
+	Vst3PlugIn plugIn;
+	const int xErrors = X11Connection::errorCount();
+	{
+		IPtr<IPlugView> view = owned(plugIn.controller().createView(ViewType::kEditor));
+		ASSERT_TRUE(view);
+		ASSERT_EQ(view->setFrame(&desktop.frame), kResultTrue);
+		ASSERT_EQ(view->attached(desktop.window.parentHandle(), kPlatformTypeX11EmbedWindowID), kResultTrue);
+		ASSERT_TRUE(desktop.waitForEditorWindow());
+		const WindowId editor = desktop.editorWindow();
+		const std::optional<WindowGeometry> geometry = desktop.inspector.geometry(editor);
+		ASSERT_TRUE(geometry);
+		EXPECT_EQ(geometry->width, kWidth);
+		EXPECT_EQ(geometry->height, kHeight);
+		EXPECT_TRUE(desktop.inspector.xembedInfo(editor));
+		EXPECT_TRUE(desktop.waitForFeedbackImage(0)); // drawn, at Feedback's default 0
+
+		desktop.dragFeedbackUp();
+		const std::vector<HandlerCall>& calls = plugIn.instance.componentHandler().calls();
+		ASSERT_GE(calls.size(), 3u);
+		EXPECT_EQ(calls.front(), (HandlerCall{HandlerCall::Kind::beginEdit, 1, 0, 0}));
+		EXPECT_EQ(calls.back(), (HandlerCall{HandlerCall::Kind::endEdit, 1, 0, 0}));
+		EXPECT_EQ(calls[calls.size() - 2].kind, HandlerCall::Kind::performEdit);
+		EXPECT_NEAR(plugIn.controller().getParamNormalized(1), 0.2, 1e-6);
+		EXPECT_TRUE(desktop.waitForFeedbackImage(26));
+
+		// Automation: the knob follows on the next refresh.
+		const int ticksBefore = desktop.runLoop.timerTicks();
+		plugIn.controller().setParamNormalized(1, 1.0);
+		EXPECT_TRUE(desktop.waitForFeedbackImage(kLastKnobFrame));
+		EXPECT_LE(desktop.runLoop.timerTicks() - ticksBefore, 2 * static_cast<int>(desktop.runLoop.timerCount()));
+
+		EXPECT_EQ(view->removed(), kResultOk);
+		view->setFrame(nullptr);
+	}
+	desktop.expectEverythingGivenBack();
+	EXPECT_EQ(X11Connection::errorCount(), xErrors);
+}
+
+TEST(EditorWindow, Vst3EditorOpensAndClosesManyTimesWhileAudioRuns)
+{
+	Desktop desktop;
+	Vst3PlugIn plugIn;
+	ASSERT_EQ(plugIn.instance.setupProcessing(48000.0, 256), kResultOk);
+	ASSERT_EQ(plugIn.instance.setActive(true), kResultOk);
+	plugIn.instance.setProcessing(true);
+	ProcessBlock block = plugIn.instance.makeBlock(256);
+	std::atomic<bool> stop{false};
+	std::thread audio([&] {
+		while (!stop)
+			plugIn.instance.process(block);
+	});
+
+	const size_t filesBefore = openFileCount();
+	const int xErrors = X11Connection::errorCount();
+	const auto started = std::chrono::steady_clock::now();
+	for (int cycle = 0; cycle < kOpenCloseCycles; ++cycle)
+	{
+		IPtr<IPlugView> view = owned(plugIn.controller().createView(ViewType::kEditor));
+		ASSERT_TRUE(view);
+		view->setFrame(&desktop.frame);
+		ASSERT_EQ(view->attached(desktop.window.parentHandle(), kPlatformTypeX11EmbedWindowID), kResultTrue);
+		ASSERT_TRUE(desktop.waitForEditorWindow()) << "cycle " << cycle;
+		desktop.runLoop.pumpOnce(0);
+		ASSERT_EQ(view->removed(), kResultOk);
+		view->setFrame(nullptr);
+	}
+	const double msPerCycle =
+		std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started).count() /
+		kOpenCloseCycles;
+	stop = true;
+	audio.join();
+
+	desktop.expectEverythingGivenBack();
+	EXPECT_EQ(openFileCount(), filesBefore);
+	EXPECT_EQ(X11Connection::errorCount(), xErrors);
+	RecordProperty("ms_per_open_close", std::to_string(msPerCycle));
+	std::printf("open + draw + close: %.1f ms a cycle; %zu descriptors before and after\n", msPerCycle, filesBefore);
+}
+
+TEST(EditorWindow, Vst2FaceOpensIdlesAndClosesTheSameEditor)
+{
+	Desktop desktop;
+	Vst2Test::Instance plugIn;
+	ASSERT_TRUE(plugIn->flags & effFlagsHasEditor);
+	ERect* rect = nullptr;
+	ASSERT_EQ(plugIn.dispatch(effEditGetRect, 0, 0, &rect), 1);
+	ASSERT_NE(rect, nullptr);
+	EXPECT_EQ(rect->right - rect->left, kWidth);
+	EXPECT_EQ(rect->bottom - rect->top, kHeight);
+
+	plugIn.resume(48000.0, 256);
+	std::atomic<bool> stop{false};
+	std::thread audio([&] {
+		std::vector<float> left(256), right(256);
+		while (!stop)
+			plugIn.process(left, right);
+	});
+	const auto idleUntil = [&](const std::function<bool()>& done) {
+		for (int turn = 0; turn < kWaitMs / 10; ++turn)
+		{
+			if (done())
+				return true;
+			plugIn.dispatch(effEditIdle);
+			std::this_thread::sleep_for(std::chrono::milliseconds(10));
+		}
+		return done();
+	};
+
+	const size_t filesBefore = openFileCount();
+	const Pixels lastImage = expectedFeedbackKnob(kLastKnobFrame);
+	for (int cycle = 0; cycle < kOpenCloseCycles; ++cycle)
+	{
+		ASSERT_EQ(plugIn.dispatch(effEditOpen, 0, 0, desktop.window.parentHandle()), 1);
+		ASSERT_TRUE(idleUntil([&] { return desktop.editorWindow() != 0; })) << "cycle " << cycle;
+		if (cycle == 0)
+		{
+			// The host's automation shows, and the idle calls alone keep the window going.
+			plugIn->setParameter(plugIn.get(), 1, 1.0f);
+			EXPECT_TRUE(idleUntil([&] { return largestDifference(desktop.feedbackKnob(), lastImage) <= 1; }));
+		}
+		plugIn.dispatch(effEditIdle);
+		plugIn.dispatch(effEditClose);
+	}
+	stop = true;
+	audio.join();
+	plugIn.suspend();
+
+	desktop.connection.sync();
+	EXPECT_TRUE(desktop.inspector.children(desktop.window.id()).empty());
+	EXPECT_EQ(openFileCount(), filesBefore);
+}
+
+} // namespace

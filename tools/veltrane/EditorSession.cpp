@@ -1,0 +1,91 @@
+#include "EditorSession.h"
+
+#include "OpenBackend.h"
+#include "ParameterSetting.h"
+#include "RenderJob.h"
+#include "StateFile.h"
+#include "ToolError.h"
+
+#include "pluginterfaces/vst/ivsteditcontroller.h"
+
+#include <map>
+
+namespace Veltrane {
+
+using namespace Steinberg;
+using namespace Steinberg::Vst;
+
+namespace {
+
+constexpr double kSampleRate = 48000.0;
+constexpr int kChannels = 2;
+constexpr int kBlock = 64;
+
+} // namespace
+
+const OptionSpec kEditorStartOptions[4] = {{"state-in", true}, {"preset", true}, {"set", true}, {"plugin", true}};
+
+EditorStart readEditorStart(const std::string& command, const ParsedCommandLine& line)
+{
+	EditorStart start;
+	start.stateIn = line.last("state-in");
+	start.preset = line.last("preset");
+	for (const std::string& text : line.all("set"))
+	{
+		const auto assignment = splitAssignment(text);
+		if (!assignment)
+			throw UsageError(command, "--set wants PARAM=VALUE, not '" + text + "'");
+		start.assignments.push_back(*assignment);
+	}
+	start.pluginPath = choosePlugin(line).path;
+	return start;
+}
+
+EditorSession::EditorSession(const EditorStart& start) : backend(start.pluginPath)
+{
+	PluginSetup setup;
+	if (start.stateIn)
+	{
+		setup.state = readStateFile(*start.stateIn);
+		setup.stateSource = *start.stateIn;
+	}
+	if (start.preset)
+		setup.preset = resolvePreset(*start.preset, backend.presetNames());
+	const std::vector<ParameterDescription> parameters = backend.parameters();
+	for (const auto& [title, value] : start.assignments)
+		setup.assignments.push_back(resolveAssignment(title, value, parameters));
+
+	backend.configure(kSampleRate, kChannels, kBlock);
+	applySetup(backend, setup);
+	// From here on the handler records what the editor sends.
+	backend.instance().componentHandler().clear();
+}
+
+IPtr<IPlugView> EditorSession::createEditor()
+{
+	IPtr<IPlugView> view = owned(backend.instance().controller().createView(ViewType::kEditor));
+	if (!view)
+		throw ToolError("the plug-in offers no editor");
+	return view;
+}
+
+std::vector<std::uint8_t> EditorSession::stateAfterEdits()
+{
+	std::map<ParamID, ParamValue> lastValues;
+	for (const VeltraneHost::HandlerCall& call : backend.instance().componentHandler().calls())
+		if (call.kind == VeltraneHost::HandlerCall::Kind::performEdit)
+			lastValues[call.id] = call.value;
+	IEditController& controller = backend.instance().controller();
+	for (const auto& [id, value] : lastValues)
+		backend.setParameter(id, controller.normalizedParamToPlain(id, value));
+
+	std::vector<float> silence(kBlock * kChannels, 0.0f), output(kBlock * kChannels);
+	float* inputs[kChannels] = {silence.data(), silence.data() + kBlock};
+	float* outputs[kChannels] = {output.data(), output.data() + kBlock};
+	backend.start();
+	backend.process(inputs, outputs, kBlock);
+	backend.stop();
+	return backend.saveState();
+}
+
+} // namespace Veltrane

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "CommandLine.h"
+#include "Vst3Backend.h"
+
+#include "pluginterfaces/gui/iplugview.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace Veltrane {
+
+// What the editor commands share on their command lines: where the plug-in
+// starts (state, preset, values) before its editor opens.
+struct EditorStart
+{
+	std::optional<std::string> stateIn;
+	std::optional<std::string> preset;
+	std::vector<std::pair<std::string, std::string>> assignments;
+	std::string pluginPath;
+};
+
+// The options behind EditorStart: --state-in, --preset, --set, --plugin.
+extern const OptionSpec kEditorStartOptions[4];
+// Throws UsageError for a malformed --set.
+EditorStart readEditorStart(const std::string& command, const ParsedCommandLine& line);
+
+// The plug-in loaded through its VST 3 face, set up as EditorStart says,
+// with its editor view on demand. Throws ToolError.
+class EditorSession
+{
+public:
+	explicit EditorSession(const EditorStart& start);
+
+	// The view a host would show; throws ToolError when the plug-in offers none.
+	Steinberg::IPtr<Steinberg::IPlugView> createEditor();
+
+	// The plug-in's state once every value its editor sent has reached the
+	// audio side, as a host delivers edits: through a processing call.
+	std::vector<std::uint8_t> stateAfterEdits();
+
+private:
+	Vst3Backend backend;
+};
+
+} // namespace Veltrane
