@@ -21,6 +21,7 @@ build: deps
 
 demo: build
 	$(BUILD)/veltrane demo demo.wav
+	$(BUILD)/veltrane snapshot $(BUILD)/editor.png
 
 # The suites run three times: a normal build, AddressSanitizer with
 # UndefinedBehaviorSanitizer, and the concurrency stress test under

@@ -2,6 +2,7 @@
 // module hooks.
 #include "Processor.h"
 #include "ProcessorIds.h"
+#include "ResidentLibraries.h"
 #include "SharedDescription.h"
 
 #include "pluginterfaces/base/fplatform.h"
@@ -26,6 +27,7 @@ using namespace Steinberg;
 
 bool InitModule()
 {
+	Vst::Doru2VST3::keepDrawingLibrariesLoaded();
 	return true;
 }
 
