@@ -74,6 +74,13 @@ VST3EditorJT::VST3EditorJT(EditController* controller, VSTGUI::UTF8StringPtr tem
 	setIdleRate(kRefreshMs);
 }
 
+VST3EditorJT::VST3EditorJT(VSTGUI::UIDescription* description, EditController* controller,
+                           VSTGUI::UTF8StringPtr templateName)
+: VST3Editor(description, controller, templateName)
+{
+	setIdleRate(kRefreshMs);
+}
+
 VST3EditorJT::~VST3EditorJT()
 {
 	controls.clear();

@@ -18,6 +18,8 @@ class VST3EditorJT : public VSTGUI::VST3Editor
 {
 public:
 	VST3EditorJT(EditController* controller, VSTGUI::UTF8StringPtr templateName, VSTGUI::UTF8StringPtr xmlFile);
+	// On a description already read, which the editor keeps a reference to.
+	VST3EditorJT(VSTGUI::UIDescription* description, EditController* controller, VSTGUI::UTF8StringPtr templateName);
 
 	//---VSTGUIEditorInterface
 	int32_t getKnobMode() const override;
@@ -52,12 +54,18 @@ private:
 		uint32 PLUGIN_API addRef() override { return editor.addRef(); }
 		uint32 PLUGIN_API release() override { return editor.release(); }
 		tresult PLUGIN_API writePng(FIDString path) override { return editor.writeSnapshot(path); }
+		tresult PLUGIN_API writeDescriptionPng(FIDString path, FIDString descriptionPath,
+		                                       FIDString templateName) override
+		{
+			return editor.writeDescriptionSnapshot(path, descriptionPath, templateName);
+		}
 
 	private:
 		VST3EditorJT& editor;
 	};
 
 	tresult writeSnapshot(FIDString path);
+	tresult writeDescriptionSnapshot(FIDString path, FIDString descriptionPath, FIDString templateName);
 
 	SnapshotFace snapshotFace{*this};
 };

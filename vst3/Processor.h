@@ -22,6 +22,8 @@ namespace Steinberg {
 namespace Vst {
 namespace Doru2VST3 {
 
+class ViewAttributeReader;
+
 class Processor : public SingleComponentEffect,
                   public IMidiMapping,
                   public IProcessContextRequirements,
@@ -86,6 +88,10 @@ public:
 	                                               ParamID& id) SMTG_OVERRIDE;
 
 	//---VST3EditorDelegate
+	VSTGUI::CView* createCustomView(VSTGUI::UTF8StringPtr name, const VSTGUI::UIAttributes& attributes,
+	                                const VSTGUI::IUIDescription* description, VSTGUI::VST3Editor* editor) override;
+	VSTGUI::IController* createSubController(VSTGUI::UTF8StringPtr name, const VSTGUI::IUIDescription* description,
+	                                         VSTGUI::VST3Editor* editor) override;
 	void didOpen(VSTGUI::VST3Editor* editor) override;
 	void willClose(VSTGUI::VST3Editor* editor) override;
 
@@ -128,6 +134,8 @@ private:
 
 	// editor: the opened (0) and closing (1) messages share their fields
 	void sendEditorLifecycle(int32_t code);
+	// A custom view of a name the factory does not build itself (code 3).
+	VSTGUI::CView* askEffectForView(const std::string& viewName, const ViewAttributeReader& read);
 
 	// state and presets
 	tresult setParamFromPlain(ParamID tag, ParamValue plain);

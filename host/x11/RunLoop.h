@@ -1,12 +1,8 @@
 #pragma once
 
-#include "pluginterfaces/base/smartpointer.h"
-#include "pluginterfaces/gui/iplugview.h"
+#include "public.sdk/source/vst/utility/pollrunloop.h"
 
-#include <chrono>
 #include <functional>
-#include <memory>
-#include <vector>
 
 namespace VeltraneHost {
 
@@ -29,8 +25,8 @@ public:
 	// Pumps until predicate holds; false when timeoutMs passed first.
 	bool pumpUntil(const std::function<bool()>& predicate, int timeoutMs);
 
-	size_t eventHandlerCount() const { return handlers.size(); }
-	size_t timerCount() const { return timers.size(); }
+	size_t eventHandlerCount() const { return loop.eventHandlerCount(); }
+	size_t timerCount() const { return loop.timerCount(); }
 	// References the plug-in holds: addRef calls not yet released (negative
 	// after a release too many).
 	int outstandingReferences() const { return references; }
@@ -50,27 +46,7 @@ public:
 	Steinberg::uint32 PLUGIN_API release() override;
 
 private:
-	using Clock = std::chrono::steady_clock;
-	struct Handler
-	{
-		Steinberg::IPtr<Steinberg::Linux::IEventHandler> handler;
-		int fd;
-	};
-	struct Timer
-	{
-		Steinberg::IPtr<Steinberg::Linux::ITimerHandler> handler;
-		Clock::duration interval;
-		Clock::time_point due;
-	};
-
-	bool dispatchReadable(int timeoutMs);
-	bool fireDueTimers();
-	int msUntilNextTimer(int limitMs) const;
-	template <typename Entry>
-	static bool contains(const std::vector<std::shared_ptr<Entry>>& list, const std::shared_ptr<Entry>& entry);
-
-	std::vector<std::shared_ptr<Handler>> handlers;
-	std::vector<std::shared_ptr<Timer>> timers;
+	Steinberg::Vst::PollRunLoop loop;
 	int references = 0;
 	int ticks = 0;
 };

@@ -41,9 +41,7 @@ void drawBody(cairo_t* cr, const KnobGeometry& g, double side, double angle) {
     cairo_pattern_add_color_stop_rgb(skirt, 0, 0.30, 0.32, 0.36);
     cairo_pattern_add_color_stop_rgb(skirt, 1, 0.07, 0.08, 0.09);
     circle(cr, g.cx, g.cy, g.skirtRadius);
-    cairo_set_source(cr, skirt);
-    cairo_fill(cr);
-    cairo_pattern_destroy(skirt);
+    fillWith(cr, skirt);
 
     cairo_set_line_width(cr, std::max(1.0, side * 0.012));
     const int knurls = 40;
@@ -71,9 +69,7 @@ void drawBody(cairo_t* cr, const KnobGeometry& g, double side, double angle) {
     cairo_pattern_add_color_stop_rgb(cap, 0.55, 0.20, 0.22, 0.25);
     cairo_pattern_add_color_stop_rgb(cap, 1, 0.11, 0.12, 0.14);
     circle(cr, g.cx, g.cy, g.capRadius);
-    cairo_set_source(cr, cap);
-    cairo_fill(cr);
-    cairo_pattern_destroy(cap);
+    fillWith(cr, cap);
 
     cairo_pattern_t* shine = cairo_pattern_create_radial(g.cx - g.capRadius * 0.35, g.cy - g.capRadius * 0.45, 0,
                                                          g.cx - g.capRadius * 0.35, g.cy - g.capRadius * 0.45,
@@ -81,9 +77,7 @@ void drawBody(cairo_t* cr, const KnobGeometry& g, double side, double angle) {
     cairo_pattern_add_color_stop_rgba(shine, 0, 1, 1, 1, 0.22);
     cairo_pattern_add_color_stop_rgba(shine, 1, 1, 1, 1, 0.0);
     circle(cr, g.cx, g.cy, g.capRadius);
-    cairo_set_source(cr, shine);
-    cairo_fill(cr);
-    cairo_pattern_destroy(shine);
+    fillWith(cr, shine);
 
     cairo_set_line_width(cr, 1.0);
     cairo_set_source_rgba(cr, 1, 1, 1, 0.16);

@@ -26,8 +26,7 @@ void drawKey(cairo_t* cr, double x, double y, double w, double h, const char* wo
         cairo_pattern_add_color_stop_rgba(glow, 0, litColour.r, litColour.g, litColour.b, 0.28);
         cairo_pattern_add_color_stop_rgba(glow, 1, litColour.r, litColour.g, litColour.b, 0.0);
         roundedRect(cr, x, y, w, h, 3);
-        cairo_set_source(cr, glow);
-        cairo_fill(cr);
+        fillWith(cr, glow);
         // Lamp strip along the key's foot.
         roundedRect(cr, x + 5, y + h - 4, w - 10, 2, 1);
         setColour(cr, litColour);

@@ -72,9 +72,7 @@ void drawAnalogMeter(cairo_t* cr, const Picture& p) {
         cairo_pattern_add_color_stop_rgba(sheen, 0, 1, 1, 1, 0.22);
         cairo_pattern_add_color_stop_rgba(sheen, 1, 1, 1, 1, 0.0);
         cairo_rectangle(cr, 2, 2, w - 4, h * 0.5);
-        cairo_set_source(cr, sheen);
-        cairo_fill(cr);
-        cairo_pattern_destroy(sheen);
+        fillWith(cr, sheen);
     });
 }
 

@@ -49,13 +49,17 @@ void circle(cairo_t* cr, double cx, double cy, double radius) {
     cairo_close_path(cr);
 }
 
+void fillWith(cairo_t* cr, cairo_pattern_t* pattern) {
+    cairo_set_source(cr, pattern);
+    cairo_fill(cr);
+    cairo_pattern_destroy(pattern);
+}
+
 void fillPathVertical(cairo_t* cr, double y, double h, Colour top, Colour bottom) {
     cairo_pattern_t* p = cairo_pattern_create_linear(0, y, 0, y + h);
     cairo_pattern_add_color_stop_rgba(p, 0, top.r, top.g, top.b, top.a);
     cairo_pattern_add_color_stop_rgba(p, 1, bottom.r, bottom.g, bottom.b, bottom.a);
-    cairo_set_source(cr, p);
-    cairo_fill(cr);
-    cairo_pattern_destroy(p);
+    fillWith(cr, p);
 }
 
 void fillVertical(cairo_t* cr, double x, double y, double w, double h, Colour top, Colour bottom) {

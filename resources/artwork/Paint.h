@@ -22,6 +22,9 @@ void setColour(cairo_t* cr, Colour c);
 void roundedRect(cairo_t* cr, double x, double y, double w, double h, double radius);
 void circle(cairo_t* cr, double cx, double cy, double radius);
 
+// Fills the current path with pattern, then releases the pattern.
+void fillWith(cairo_t* cr, cairo_pattern_t* pattern);
+
 // Linear gradient from top to bottom of a box; the path variant fills the
 // current path with the gradient running from y to y + h.
 void fillVertical(cairo_t* cr, double x, double y, double w, double h, Colour top, Colour bottom);

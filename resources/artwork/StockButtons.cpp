@@ -15,8 +15,7 @@ void glow(cairo_t* cr, double cx, double cy, double radius, Colour c, double str
     cairo_pattern_add_color_stop_rgba(g, 0, c.r, c.g, c.b, strength);
     cairo_pattern_add_color_stop_rgba(g, 1, c.r, c.g, c.b, 0);
     circle(cr, cx, cy, radius);
-    cairo_set_source(cr, g);
-    cairo_fill(cr);
+    fillWith(cr, g);
 }
 
 void lamp(cairo_t* cr, double cx, double cy, double r, Colour c, bool lit) {
@@ -30,9 +29,7 @@ void lamp(cairo_t* cr, double cx, double cy, double r, Colour c, bool lit) {
     cairo_pattern_add_color_stop_rgb(p, 0, hi.r, hi.g, hi.b);
     cairo_pattern_add_color_stop_rgb(p, 1, face.r, face.g, face.b);
     circle(cr, cx, cy, r);
-    cairo_set_source(cr, p);
-    cairo_fill(cr);
-    cairo_pattern_destroy(p);
+    fillWith(cr, p);
 }
 
 void key(cairo_t* cr, double x, double y, double w, double h, double radius, bool pressed) {

@@ -30,9 +30,7 @@ void drawCap(cairo_t* cr, double cx, double cy, double r, Colour body, double an
     cairo_pattern_add_color_stop_rgb(p, 0, light.r, light.g, light.b);
     cairo_pattern_add_color_stop_rgb(p, 1, dark.r, dark.g, dark.b);
     circle(cr, cx, cy, r);
-    cairo_set_source(cr, p);
-    cairo_fill(cr);
-    cairo_pattern_destroy(p);
+    fillWith(cr, p);
     circle(cr, cx, cy, r * 0.78);
     fillPathVertical(cr, cy - r, 2 * r, mix(body, rgb(0xffffff), 0.18), mix(body, rgb(0x000000), 0.3));
     cairo_set_line_width(cr, 1);

@@ -9,6 +9,3 @@ list(APPEND VSTGUI_PLATFORM_SOURCES
   vstgui/lib/platform/linux/x11runloop.cpp
   vstgui/lib/platform/linux/x11timer.cpp
 )
-# cairo's xcb backend (cairo-xcb.h); it lives in libcairo itself.
-pkg_check_modules(VSTGUI_X11 REQUIRED IMPORTED_TARGET cairo-xcb)
-cmake_language(DEFER CALL target_link_libraries vstgui PUBLIC PkgConfig::VSTGUI_X11)

@@ -3,7 +3,6 @@
 #include "OpenBackend.h"
 #include "ParameterSetting.h"
 #include "RenderJob.h"
-#include "StateFile.h"
 #include "ToolError.h"
 
 #include "pluginterfaces/vst/ivsteditcontroller.h"
@@ -43,18 +42,7 @@ EditorStart readEditorStart(const std::string& command, const ParsedCommandLine&
 
 EditorSession::EditorSession(const EditorStart& start) : backend(start.pluginPath)
 {
-	PluginSetup setup;
-	if (start.stateIn)
-	{
-		setup.state = readStateFile(*start.stateIn);
-		setup.stateSource = *start.stateIn;
-	}
-	if (start.preset)
-		setup.preset = resolvePreset(*start.preset, backend.presetNames());
-	const std::vector<ParameterDescription> parameters = backend.parameters();
-	for (const auto& [title, value] : start.assignments)
-		setup.assignments.push_back(resolveAssignment(title, value, parameters));
-
+	const PluginSetup setup = resolveSetup(start.stateIn, start.preset, start.assignments, backend);
 	backend.configure(kSampleRate, kChannels, kBlock);
 	applySetup(backend, setup);
 	// From here on the handler records what the editor sends.

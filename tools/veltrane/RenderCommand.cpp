@@ -7,7 +7,6 @@
 #include "FrameAdapters.h"
 #include "OpenBackend.h"
 #include "RenderJob.h"
-#include "StateFile.h"
 #include "Text.h"
 #include "ToolError.h"
 #include "Usage.h"
@@ -84,22 +83,6 @@ void checkDistinctFiles(const RenderRequest& request)
 		throw ToolError("--state-out '" + *request.stateOut + "' is the same file as OUT");
 }
 
-PluginSetup resolveSetup(const RenderRequest& request, const RenderBackend& backend)
-{
-	PluginSetup setup;
-	if (request.stateIn)
-	{
-		setup.state = readStateFile(*request.stateIn);
-		setup.stateSource = *request.stateIn;
-	}
-	if (request.preset)
-		setup.preset = resolvePreset(*request.preset, backend.presetNames());
-	const std::vector<ParameterDescription> parameters = backend.parameters();
-	for (const auto& [title, value] : request.assignments)
-		setup.assignments.push_back(resolveAssignment(title, value, parameters));
-	return setup;
-}
-
 } // namespace
 
 int runRender(const std::vector<std::string>& arguments)
@@ -116,7 +99,7 @@ int runRender(const std::vector<std::string>& arguments)
 	checkDistinctFiles(*request);
 
 	const std::unique_ptr<RenderBackend> backend = openBackend(request->plugin);
-	const PluginSetup setup = resolveSetup(*request, *backend);
+	const PluginSetup setup = resolveSetup(request->stateIn, request->preset, request->assignments, *backend);
 
 	// Every output is claimed before the render, so a bad name fails early.
 	AtomicFile output(request->output);

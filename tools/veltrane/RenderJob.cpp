@@ -1,9 +1,27 @@
 #include "RenderJob.h"
 
 #include "ProgressBar.h"
+#include "StateFile.h"
 #include "ToolError.h"
 
 namespace Veltrane {
+
+PluginSetup resolveSetup(const std::optional<std::string>& stateIn, const std::optional<std::string>& preset,
+	const std::vector<std::pair<std::string, std::string>>& assignments, const RenderBackend& backend)
+{
+	PluginSetup setup;
+	if (stateIn)
+	{
+		setup.state = readStateFile(*stateIn);
+		setup.stateSource = *stateIn;
+	}
+	if (preset)
+		setup.preset = resolvePreset(*preset, backend.presetNames());
+	const std::vector<ParameterDescription> parameters = backend.parameters();
+	for (const auto& [title, value] : assignments)
+		setup.assignments.push_back(resolveAssignment(title, value, parameters));
+	return setup;
+}
 
 void applySetup(RenderBackend& backend, const PluginSetup& setup)
 {

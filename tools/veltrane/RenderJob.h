@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace Veltrane {
@@ -21,6 +22,11 @@ struct PluginSetup
 	std::optional<int> preset;
 	std::vector<ParameterAssignment> assignments;
 };
+
+// Reads the state file and resolves the preset name and the TITLE=VALUE
+// pairs against the backend's presets and parameters. Throws ToolError.
+PluginSetup resolveSetup(const std::optional<std::string>& stateIn, const std::optional<std::string>& preset,
+	const std::vector<std::pair<std::string, std::string>>& assignments, const RenderBackend& backend);
 
 // Applies the setup to a configured backend; throws ToolError when the
 // plug-in refuses the state.

@@ -106,6 +106,11 @@ const char* const kSnapshotUsage =
 	"      --preset NAME      start from a factory preset (any case)\n"
 	"      --set PARAM=VALUE  set a parameter in its own units, as for render;\n"
 	"                         repeatable\n"
+	"      --description FILE draw this user-interface description instead, with\n"
+	"                         the plug-in's views and pictures (for designing\n"
+	"                         layouts); a custom view it cannot build falls back\n"
+	"                         to the stock class of its entry, if any\n"
+	"      --template NAME    the template of FILE to draw (default: its first)\n"
 	"      --plugin PATH      the .vst3 bundle to load\n"
 	"  -h, --help             show this help and exit\n";
 

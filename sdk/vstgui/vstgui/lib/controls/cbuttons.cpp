@@ -67,14 +67,9 @@ int32_t COnOffButton::onKeyDown(VstKeyCode& keyCode)
 
 bool COnOffButton::sizeToFit()
 {
+	// Off above on: one image is half the bitmap.
 	auto* bitmap = getDrawBackground();
-	if (!bitmap || !bitmap->isLoaded())
-		return false;
-	CRect r(size);
-	r.setWidth(bitmap->getWidth()).setHeight(bitmap->getHeight() / 2.);
-	setViewSize(r);
-	setMouseableArea(r);
-	return true;
+	return bitmap && sizeToBackground(bitmap->getHeight() / 2.);
 }
 
 CKickButton::CKickButton(const CRect& size, IControlListener* listener, int32_t tag, CBitmap* background,
@@ -180,14 +175,7 @@ int32_t CKickButton::onKeyUp(VstKeyCode& keyCode)
 
 bool CKickButton::sizeToFit()
 {
-	auto* bitmap = getDrawBackground();
-	if (!bitmap || !bitmap->isLoaded())
-		return false;
-	CRect r(size);
-	r.setWidth(bitmap->getWidth()).setHeight(heightOfOneImage > 0 ? heightOfOneImage : bitmap->getHeight());
-	setViewSize(r);
-	setMouseableArea(r);
-	return true;
+	return sizeToBackground(heightOfOneImage);
 }
 
 } // namespace VSTGUI

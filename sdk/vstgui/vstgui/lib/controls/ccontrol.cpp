@@ -131,6 +131,18 @@ bool CControl::isDirty() const
 	return oldValue != value || CView::isDirty();
 }
 
+bool CControl::sizeToBackground(CCoord imageHeight)
+{
+	auto* bitmap = getDrawBackground();
+	if (!bitmap || !bitmap->isLoaded())
+		return false;
+	CRect r(size);
+	r.setWidth(bitmap->getWidth()).setHeight(imageHeight > 0 ? imageHeight : bitmap->getHeight());
+	setViewSize(r);
+	setMouseableArea(r);
+	return true;
+}
+
 void IMultiBitmapControl::autoComputeHeightOfOneImage()
 {
 	auto* view = dynamic_cast<CView*>(this);

@@ -85,6 +85,10 @@ protected:
 			f(l);
 	}
 
+	// Fits the view and its mouse area to the background's width and to
+	// imageHeight (the whole bitmap when 0); false without a loaded background.
+	bool sizeToBackground(CCoord imageHeight = 0);
+
 	IControlListener* listener;
 	int32_t tag;
 	float oldValue = 1.f;

@@ -222,14 +222,7 @@ int32_t CKnobBase::onKeyDown(VstKeyCode& keyCode)
 
 bool CKnobBase::sizeToFit()
 {
-	auto* bitmap = getDrawBackground();
-	if (!bitmap || !bitmap->isLoaded())
-		return false;
-	CRect r(size);
-	r.setWidth(bitmap->getWidth()).setHeight(bitmap->getHeight());
-	setViewSize(r);
-	setMouseableArea(r);
-	return true;
+	return sizeToBackground();
 }
 
 CAnimKnob::CAnimKnob(const CRect& size, IControlListener* listener, int32_t tag, CBitmap* background,
@@ -296,14 +289,7 @@ void CAnimKnob::draw(CDrawContext* context)
 
 bool CAnimKnob::sizeToFit()
 {
-	auto* bitmap = getDrawBackground();
-	if (!bitmap || !bitmap->isLoaded())
-		return false;
-	CRect r(size);
-	r.setWidth(bitmap->getWidth()).setHeight(heightOfOneImage > 0 ? heightOfOneImage : bitmap->getHeight());
-	setViewSize(r);
-	setMouseableArea(r);
-	return true;
+	return sizeToBackground(heightOfOneImage);
 }
 
 } // namespace VSTGUI

@@ -6,14 +6,10 @@
 
 #include "vst2interface.h"
 
-#include "pluginterfaces/base/smartpointer.h"
-#include "pluginterfaces/gui/iplugview.h"
+#include "public.sdk/source/vst/utility/pollrunloop.h"
 
 #include <atomic>
-#include <chrono>
 #include <functional>
-#include <memory>
-#include <vector>
 
 namespace Steinberg {
 namespace Vst {
@@ -48,27 +44,11 @@ public:
 	uint32 PLUGIN_API release() SMTG_OVERRIDE;
 
 private:
-	using Clock = std::chrono::steady_clock;
-	struct Handler
-	{
-		IPtr<Linux::IEventHandler> handler;
-		int fd;
-	};
-	struct Timer
-	{
-		IPtr<Linux::ITimerHandler> handler;
-		Clock::duration interval;
-		Clock::time_point due;
-	};
-
 	virtual ~EditorFrame() = default;
-	void dispatchReadable();
-	void fireDueTimers();
 
 	std::atomic<uint32> refCount {1};
 	SizeWindow sizeWindow;
-	std::vector<std::shared_ptr<Handler>> handlers;
-	std::vector<std::shared_ptr<Timer>> timers;
+	PollRunLoop loop;
 };
 
 } // namespace Vst2
