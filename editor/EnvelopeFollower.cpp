@@ -19,7 +19,6 @@ void EnvelopeFollower::init(float rate, float attack, float release, bool analog
 	releaseMs = release;
 	analogTimeConstant = analog;
 	logOutput = logarithmic;
-	envelope = 0.f;
 	const double k = analogTimeConstant ? kLogOf36_7Percent : kLogOf1Percent;
 	// A zero time gives exp(-inf) = 0: the envelope jumps to its input.
 	attackCoeff = static_cast<float>(std::exp(k / (static_cast<double>(updateRate) * attackMs)));

@@ -22,20 +22,16 @@ struct PadIds
 	ParamID y;
 };
 
-enum class PadIdsParse { Found, Missing, OutOfOrder };
-
-// "..._X<x id>_Y<y id>": the first "_X" and the first "_Y" of the name.
-PadIdsParse parsePadIds(const std::string& name, PadIds& ids)
+// "..._X<x id>_Y<y id>": the first "_X" and, after it, the first "_Y" of the name.
+bool parsePadIds(const std::string& name, PadIds& ids)
 {
 	const size_t x = name.find("_X");
 	const size_t y = name.find("_Y");
-	if (x == std::string::npos || y == std::string::npos)
-		return PadIdsParse::Missing;
-	if (x > y)
-		return PadIdsParse::OutOfOrder;
+	if (x == std::string::npos || y == std::string::npos || x > y)
+		return false;
 	ids.x = static_cast<ParamID>(leadingInteger(name.substr(x + 2, y - x - 2).c_str()));
 	ids.y = static_cast<ParamID>(leadingInteger(name.c_str() + y + 2));
-	return PadIdsParse::Found;
+	return true;
 }
 
 } // namespace
@@ -55,18 +51,10 @@ VSTGUI::IController* Processor::createSubController(VSTGUI::UTF8StringPtr name, 
 		return x && y ? new VSTGUI::PadController(baseController, this, x, y) : nullptr;
 	}
 
+	const bool padName = controllerName.find("Joystick_") != std::string::npos ||
+	                     controllerName.find("TrackPad_") != std::string::npos;
 	PadIds ids{};
-	PadIdsParse parse = PadIdsParse::Missing;
-	if (controllerName.find("Joystick_") != std::string::npos)
-	{
-		parse = parsePadIds(controllerName, ids);
-		if (parse == PadIdsParse::Missing)
-			return nullptr;
-	}
-	// A joystick name whose "_Y" comes first is read as a track pad name.
-	if (parse != PadIdsParse::Found && controllerName.find("TrackPad_") != std::string::npos)
-		parse = parsePadIds(controllerName, ids);
-	if (parse != PadIdsParse::Found)
+	if (!padName || !parsePadIds(controllerName, ids))
 		return nullptr;
 
 	Parameter* x = getParameterObject(ids.x);

@@ -14,7 +14,6 @@
 #include "vstgui/lib/controls/cparamdisplay.h"
 
 #include <cstdint>
-#include <limits>
 #include <string>
 
 namespace Steinberg {
@@ -149,16 +148,6 @@ CView* makeAnalogMeter(const std::string& name, const ViewAttributeReader& read,
 	return meter;
 }
 
-int32_t clampedSum(int32_t a, int32_t b)
-{
-	const int64_t sum = static_cast<int64_t>(a) + b;
-	if (sum > std::numeric_limits<int32_t>::max())
-		return std::numeric_limits<int32_t>::max();
-	if (sum < std::numeric_limits<int32_t>::min())
-		return std::numeric_limits<int32_t>::min();
-	return static_cast<int32_t>(sum);
-}
-
 // A picture attribute as the effect wants it: "<value>.png", or empty text.
 std::string pictureFile(const ViewAttributeReader& read, const char* name)
 {
@@ -224,8 +213,8 @@ VSTGUI::CView* Processor::askEffectForView(const std::string& viewName, const Vi
 	const VSTGUI::CPoint offset = read.point("background-offset");
 	message.left = static_cast<int32_t>(origin.x);
 	message.top = static_cast<int32_t>(origin.y);
-	message.right = clampedSum(message.left, static_cast<int32_t>(size.x));
-	message.bottom = clampedSum(message.top, static_cast<int32_t>(size.y));
+	message.right = clampedToInt32(int64_t{message.left} + static_cast<int32_t>(size.x));
+	message.bottom = clampedToInt32(int64_t{message.top} + static_cast<int32_t>(size.y));
 	message.offsetX = static_cast<int32_t>(offset.x);
 	message.offsetY = static_cast<int32_t>(offset.y);
 	message.bitmap = bitmap.c_str();

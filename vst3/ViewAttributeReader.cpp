@@ -3,6 +3,7 @@
 #include "vstgui/uidescription/iuidescription.h"
 #include "vstgui/uidescription/uiattributes.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <limits>
 
@@ -15,12 +16,13 @@ int32_t leadingInteger(const char* text)
 	if (!text)
 		return 0;
 	// strtol rather than atoi: atoi leaves an out-of-range number undefined.
-	const long value = std::strtol(text, nullptr, 10);
-	if (value > std::numeric_limits<int32_t>::max())
-		return std::numeric_limits<int32_t>::max();
-	if (value < std::numeric_limits<int32_t>::min())
-		return std::numeric_limits<int32_t>::min();
-	return static_cast<int32_t>(value);
+	return clampedToInt32(std::strtol(text, nullptr, 10));
+}
+
+int32_t clampedToInt32(int64_t value)
+{
+	return static_cast<int32_t>(
+		std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
 }
 
 double leadingNumber(const char* text)

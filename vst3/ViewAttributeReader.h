@@ -25,6 +25,8 @@ namespace Doru2VST3 {
 // The whole number at the start of text, as atoi reads it, held to the
 // int32 range; 0 when there is none.
 int32_t leadingInteger(const char* text);
+// value held to the int32 range.
+int32_t clampedToInt32(int64_t value);
 // The number at the start of text, as atof reads it; 0 when there is none.
 double leadingNumber(const char* text);
 

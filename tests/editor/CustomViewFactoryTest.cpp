@@ -3,6 +3,7 @@
 // their names, and views that lack what they need. The tags and colours are
 // those of the test description; the pictures are the built bundle's.
 #include "CustomViewsTestEffect.h"
+#include "EffectFactories.h"
 #include "PathsTestHost.h"
 
 #include "CKickButtonJT.h"
@@ -32,21 +33,12 @@ namespace {
 
 using namespace PathsTest;
 using namespace Steinberg::Vst::Doru2VST3;
+using EditorTest::make;
 using VeltraneHost::HandlerCall;
 using VSTGUI::CView;
 using VSTGUI::SharedPointer;
 
 using Attributes = std::map<std::string, std::string>;
-
-CPlugIn* makeCustomViewsEffect()
-{
-	return new CustomViewsTestEffect;
-}
-
-CPlugIn* makeStereoDelay()
-{
-	return new CZuVurazOva;
-}
 
 class CustomViewFactory : public ProcessorPaths
 {
@@ -55,7 +47,7 @@ protected:
 
 	void SetUp() override
 	{
-		start(&makeCustomViewsEffect);
+		start(&make<CustomViewsTestEffect>);
 		processor->setComponentHandler(&handler);
 		description = VSTGUI::makeOwned<VSTGUI::UIDescription>(VSTGUI::CResourceDescription(VELTRANE_CUSTOM_VIEWS));
 		ASSERT_TRUE(description->parse());
@@ -143,7 +135,7 @@ TEST_F(CustomViewFactory, PadControllersComeFromTheirNamesAndDriveTheNamedParame
 	                         "Joystick_X999_Y32774", "TrackPad_X32773_Y-1", "Pad_X1_Y2", ""})
 		EXPECT_EQ(processor->createSubController(name, description.get(), nullptr), nullptr) << name;
 	EXPECT_EQ(processor->createSubController(nullptr, description.get(), nullptr), nullptr);
-	EXPECT_EQ(Steinberg::owned(new Processor(&makeCustomViewsEffect))->createSubController("VectorJoystick", nullptr, nullptr),
+	EXPECT_EQ(Steinberg::owned(new Processor(&make<CustomViewsTestEffect>))->createSubController("VectorJoystick", nullptr, nullptr),
 	          nullptr); // no effect before initialize
 }
 
@@ -322,7 +314,7 @@ TEST_F(CustomViewFactory, OtherNamesAreTheEffectsToBuildFromTheRecordOfTheirAttr
 	EXPECT_FALSE(create("", swatch));
 	EXPECT_EQ(testEffect().viewRequests.size(), 2u);
 	VSTGUI::UIAttributes entry;
-	EXPECT_EQ(Steinberg::owned(new Processor(&makeCustomViewsEffect))->createCustomView("Swatch", entry, nullptr, nullptr),
+	EXPECT_EQ(Steinberg::owned(new Processor(&make<CustomViewsTestEffect>))->createCustomView("Swatch", entry, nullptr, nullptr),
 	          nullptr);
 }
 
@@ -345,7 +337,7 @@ TEST(ProductDescription, NamesNoCustomViewAndTheFactoryAnswersNullEachTime)
 {
 	VSTGUI::setResourceFolder(VELTRANE_BUNDLE "/Contents/Resources");
 	HostApplication hostContext;
-	IPtr<CountingProcessor> processor = Steinberg::owned(new CountingProcessor(&makeStereoDelay));
+	IPtr<CountingProcessor> processor = Steinberg::owned(new CountingProcessor(&make<CZuVurazOva>));
 	ASSERT_EQ(processor->initialize(&hostContext), kResultOk);
 	{
 		IPtr<IPlugView> view = owned(processor->createView(ViewType::kEditor));

@@ -3,6 +3,8 @@
 // Linux host shows an editor; and the bare editor of an effect that draws its
 // own window into the host's. Runs under Xvfb.
 #include "CustomViewsTestEffect.h"
+#include "EffectFactories.h"
+#include "HostDesktop.h"
 #include "KnobPicture.h"
 
 #include "CKickButtonJT.h"
@@ -16,12 +18,6 @@
 #include "VST3EditorJT.h"
 
 #include "host/ComponentHandler.h"
-#include "host/x11/HostWindow.h"
-#include "host/x11/PlugFrame.h"
-#include "host/x11/Pointer.h"
-#include "host/x11/RunLoop.h"
-#include "host/x11/WindowQuery.h"
-#include "host/x11/X11Connection.h"
 #include "public.sdk/source/vst/hosting/hostclasses.h"
 #include "vstgui/lib/cframe.h"
 #include "vstgui/lib/cresourcedescription.h"
@@ -46,60 +42,14 @@ using Effect = CustomViewsTestEffect;
 
 constexpr int kWidth = 560;
 constexpr int kHeight = 330;
-constexpr int kWaitMs = 5000; // for the X server, never reached when things work
 
-CPlugIn* makeEffect()
+// The host window of the custom views' description.
+struct CustomDesktop : Desktop
 {
-	return new CustomViewsTestEffect;
-}
-
-CPlugIn* makeSelfDrawingEffect()
-{
-	auto* effect = new CustomViewsTestEffect;
-	effect->drawsItself = true;
-	return effect;
-}
-
-struct Desktop
-{
-	Desktop() { VSTGUI::setResourceFolder(VELTRANE_BUNDLE "/Contents/Resources"); }
-
-	WindowId editorWindow() const
+	CustomDesktop() : Desktop(kWidth, kHeight, "Custom views test")
 	{
-		const std::vector<WindowId> children = inspector.children(window.id());
-		return children.size() == 1 && inspector.isMapped(children[0]) ? children[0] : 0;
+		VSTGUI::setResourceFolder(VELTRANE_BUNDLE "/Contents/Resources");
 	}
-
-	bool waitForEditorWindow() { return runLoop.pumpUntil([&] { return editorWindow() != 0; }, kWaitMs); }
-
-	Pixels shown(int x, int y, int w, int h) const
-	{
-		const WindowImage image = inspector.grab(editorWindow());
-		if (image.width < x + w || image.height < y + h)
-			return {};
-		return Pixels{image.width, image.height, image.pixels}.crop(x, y, w, h);
-	}
-
-	bool waitUntilShown(int x, int y, const Pixels& expected)
-	{
-		return runLoop.pumpUntil(
-			[&] { return largestDifference(shown(x, y, expected.width, expected.height), expected) <= 1; }, kWaitMs);
-	}
-
-	void expectEverythingGivenBack() const
-	{
-		connection.sync();
-		EXPECT_TRUE(inspector.children(window.id()).empty());
-		EXPECT_EQ(runLoop.eventHandlerCount(), 0u);
-		EXPECT_EQ(runLoop.timerCount(), 0u);
-		EXPECT_EQ(runLoop.outstandingReferences(), 0);
-	}
-
-	X11Connection connection;
-	HostWindow window{connection, kWidth, kHeight, "Custom views test"};
-	RunLoop runLoop;
-	PlugFrame frame{&runLoop, &window};
-	WindowQuery inspector{connection};
 };
 
 // A processor as a host sets it up for its editor.
@@ -147,8 +97,8 @@ std::vector<View*> viewsOf(VSTGUI::CFrame& frame)
 
 TEST(CustomViewsWindow, EveryCustomViewIsBuiltDrawnAndDriven)
 {
-	Desktop desktop;
-	PlugIn plugIn(&makeEffect);
+	CustomDesktop desktop;
+	PlugIn plugIn(&make<Effect>);
 	const int xErrors = X11Connection::errorCount();
 	{
 		IPtr<VST3EditorJT> editor = Steinberg::owned(new VST3EditorJT(plugIn.processor, "CustomViews", VELTRANE_CUSTOM_VIEWS));
@@ -205,15 +155,7 @@ TEST(CustomViewsWindow, EveryCustomViewIsBuiltDrawnAndDriven)
 		EXPECT_GT(largestDifference(desktop.shown(95, 70, 122, 65), needleAtRest), 64);
 
 		// A drag on the joystick of Joystick_X32773_Y32774 edits both axes.
-		Pointer pointer(desktop.connection);
-		const WindowId window = desktop.editorWindow();
-		pointer.moveTo(window, 270, 240); // the centre of the pad at 200, 170, 140 wide
-		pointer.press();
-		desktop.runLoop.runFor(30);
-		pointer.moveTo(window, 250, 210);
-		desktop.runLoop.runFor(30);
-		pointer.release();
-		desktop.runLoop.runFor(30);
+		desktop.drag(270, 240, 250, 210); // from the centre of the pad at 200, 170, 140 wide
 		for (const auto& [id, expected] : {std::pair{ParamID{JOYSTICK_X}, 42 / 124.}, std::pair{ParamID{JOYSTICK_Y}, 32 / 124.}})
 		{
 			const std::vector<HandlerCall> calls = plugIn.callsFor(id);
@@ -226,7 +168,7 @@ TEST(CustomViewsWindow, EveryCustomViewIsBuiltDrawnAndDriven)
 		}
 
 		// The press-only kick button sends 1 on the press, inside one edit.
-		pointer.click(window, 66, 26);
+		Pointer(desktop.connection).click(desktop.editorWindow(), 66, 26);
 		desktop.runLoop.runFor(30);
 		EXPECT_EQ(plugIn.callsFor(Effect::kKick), (std::vector<HandlerCall>{
 			{HandlerCall::Kind::beginEdit, Effect::kKick, 0, 0},
@@ -242,8 +184,8 @@ TEST(CustomViewsWindow, EveryCustomViewIsBuiltDrawnAndDriven)
 
 TEST(CustomViewsWindow, AnEffectThatDrawsItselfGetsTheHostsWindow)
 {
-	Desktop desktop;
-	PlugIn plugIn(&makeSelfDrawingEffect);
+	CustomDesktop desktop;
+	PlugIn plugIn(&makeSelfDrawing<Effect>);
 	Effect& effect = plugIn.effect();
 	// The effect's own window on its own connection, as a self-drawing effect makes it.
 	X11Connection effectConnection;

@@ -84,8 +84,8 @@ TEST(EditCommand, SettingsDialledInTheWindowAreSavedWhenItCloses)
 		const Pixels expected = expectedFeedbackKnob(frame);
 		return waitFor([&] {
 			const WindowImage image = inspector.grab(editor);
-			return image.width == 485 && largestDifference(Pixels{image.width, image.height, image.pixels}.crop(
-				kFeedbackX, kFeedbackY, kFeedbackSide, kFeedbackSide), expected) <= 1;
+			return image.width == 485 &&
+			       largestDifference(feedbackKnobIn(Pixels{image.width, image.height, image.pixels}), expected) <= 1;
 		});
 	};
 	ASSERT_TRUE(knobShows(0));

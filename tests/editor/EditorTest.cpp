@@ -2,6 +2,7 @@
 // createView answers, the knob modes, the refresh tick, linked updates, and a
 // drag on the Feedback knob. The description and pictures are the built bundle's.
 #include "EditorTestEffect.h"
+#include "EffectFactories.h"
 #include "PathsTestHost.h"
 
 #include "CPlinthCustomView.h"
@@ -21,24 +22,9 @@ namespace {
 
 using namespace PathsTest;
 using namespace Steinberg::Vst::Doru2VST3;
+using EditorTest::make;
+using EditorTest::makeSelfDrawing;
 using VeltraneHost::HandlerCall;
-
-CPlugIn* makeStereoDelay()
-{
-	return new CZuVurazOva;
-}
-
-CPlugIn* makeEditorEffect()
-{
-	return new EditorTestEffect;
-}
-
-CPlugIn* makeSelfDrawing()
-{
-	auto* effect = new EditorTestEffect;
-	effect->drawsItself = true;
-	return effect;
-}
 
 class EditorOnProcessor : public ProcessorPaths
 {
@@ -90,9 +76,9 @@ protected:
 
 TEST_F(EditorOnProcessor, CreateViewAnswersOnlyForTheEditorOfAnEffectThatHasOne)
 {
-	EXPECT_EQ(Steinberg::owned(new Processor(&makeStereoDelay))->createView(ViewType::kEditor), nullptr); // not initialized
+	EXPECT_EQ(Steinberg::owned(new Processor(&make<CZuVurazOva>))->createView(ViewType::kEditor), nullptr); // not initialized
 
-	start(&makeStereoDelay);
+	start(&make<CZuVurazOva>);
 	EXPECT_EQ(processor->createView("Editor"), nullptr);
 	EXPECT_EQ(processor->createView(nullptr), nullptr);
 	view = owned(processor->createView(ViewType::kEditor));
@@ -110,12 +96,11 @@ TEST_F(EditorOnProcessor, CreateViewAnswersOnlyForTheEditorOfAnEffectThatHasOne)
 	ASSERT_EQ(withoutDescription->initialize(&hostContext), kResultOk);
 	EXPECT_EQ(withoutDescription->createView(ViewType::kEditor), nullptr);
 	withoutDescription->terminate();
-
 }
 
 TEST_F(EditorOnProcessor, AnEffectThatDrawsItselfGetsTheBareEditorAndEditsThroughItsConnector)
 {
-	start(&makeSelfDrawing);
+	start(&makeSelfDrawing<EditorTestEffect>);
 	processor->setComponentHandler(&handler);
 	view = owned(processor->createView(ViewType::kEditor));
 	auto* bare = dynamic_cast<CPlinthCustomView*>(view.get());
@@ -149,7 +134,7 @@ TEST_F(EditorOnProcessor, AnEffectThatDrawsItselfGetsTheBareEditorAndEditsThroug
 
 TEST_F(EditorOnProcessor, KnobModeFollowsTheHostOnlyInModeThree)
 {
-	start(&makeStereoDelay);
+	start(&make<CZuVurazOva>);
 	view = owned(processor->createView(ViewType::kEditor));
 	auto& jt = dynamic_cast<VST3EditorJT&>(*view);
 	const KnobMode hostBefore = EditController::getHostKnobMode();
@@ -174,7 +159,7 @@ TEST_F(EditorOnProcessor, KnobModeFollowsTheHostOnlyInModeThree)
 
 TEST_F(EditorOnProcessor, TheEffectHearsOpeningEveryTickARebuildAndClosing)
 {
-	VST3EditorJT& jt = openEditor(&makeEditorEffect);
+	VST3EditorJT& jt = openEditor(&make<EditorTestEffect>);
 	std::vector<int32_t>& codes = testEffect().editorCodes;
 	EXPECT_EQ(codes, (std::vector<int32_t>{kEditorDrawsItself, kEditorOpened}));
 
@@ -199,7 +184,7 @@ TEST_F(EditorOnProcessor, TheEffectHearsOpeningEveryTickARebuildAndClosing)
 
 TEST_F(EditorOnProcessor, LinkedUpdatesSkipUnknownControlsAndReleaseTheListOnce)
 {
-	openEditor(&makeEditorEffect);
+	openEditor(&make<EditorTestEffect>);
 	// View 7 is bound to parameter 0, the test effect's Gain.
 	VSTGUI::CAnimKnob* gain = knob(7);
 	ASSERT_NE(gain, nullptr);
@@ -215,7 +200,7 @@ TEST_F(EditorOnProcessor, LinkedUpdatesSkipUnknownControlsAndReleaseTheListOnce)
 
 TEST_F(EditorOnProcessor, TypedTextThatIsNoValueRestoresTheEditAndConsultsNoOne)
 {
-	openEditor(&makeEditorEffect);
+	openEditor(&make<EditorTestEffect>);
 	// A text edit on Gain, bound like any control the description names.
 	auto* window = static_cast<VSTGUI::CViewContainer*>(editor->getFrame()->getView(0));
 	auto* edit = new VSTGUI::CTextEdit(VSTGUI::CRect(0, 0, 60, 20), editor, PathsTestEffect::kGain);
@@ -237,7 +222,7 @@ TEST_F(EditorOnProcessor, TypedTextThatIsNoValueRestoresTheEditAndConsultsNoOne)
 
 TEST_F(EditorOnProcessor, DraggingTheVisibleFeedbackKnobEditsParameterOneAndMovesItsTwin)
 {
-	openEditor(&makeStereoDelay);
+	openEditor(&make<CZuVurazOva>);
 	VSTGUI::CAnimKnob* visible = knob(9);
 	VSTGUI::CAnimKnob* twin = knob(8);
 	ASSERT_TRUE(visible && twin);

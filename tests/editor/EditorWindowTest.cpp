@@ -2,18 +2,13 @@
 // through the VST 3 face (createView, attached to a host window, the host's
 // run loop) and the VST 2 face (effEditOpen, effEditIdle, effEditClose).
 // Runs under Xvfb.
+#include "HostDesktop.h"
 #include "KnobPicture.h"
 #include "Vst2TestHost.h"
 
 #include "host/ComponentHandler.h"
 #include "host/Module.h"
 #include "host/PlugInstance.h"
-#include "host/x11/HostWindow.h"
-#include "host/x11/PlugFrame.h"
-#include "host/x11/Pointer.h"
-#include "host/x11/RunLoop.h"
-#include "host/x11/WindowQuery.h"
-#include "host/x11/X11Connection.h"
 
 #include "pluginterfaces/gui/iplugview.h"
 
@@ -34,7 +29,6 @@ using namespace VeltraneHost;
 
 constexpr int kWidth = 485;
 constexpr int kHeight = 270;
-constexpr int kWaitMs = 5000; // for the X server, never reached when things work
 constexpr int kOpenCloseCycles = 200;
 
 size_t openFileCount()
@@ -45,62 +39,14 @@ size_t openFileCount()
 	return count;
 }
 
-// A host's editor window with its run loop, as a DAW offers them.
-struct Desktop
+// The host window of the product's editor.
+struct EditorDesktop : Desktop
 {
-	X11Connection connection;
-	HostWindow window{connection, kWidth, kHeight, "Editor test"};
-	RunLoop runLoop;
-	PlugFrame frame{&runLoop, &window};
-	WindowQuery inspector{connection};
-
-	// The plug-in's one window in the host window, once mapped; 0 until then.
-	WindowId editorWindow() const
-	{
-		const std::vector<WindowId> children = inspector.children(window.id());
-		return children.size() == 1 && inspector.isMapped(children[0]) ? children[0] : 0;
-	}
-
-	bool waitForEditorWindow() { return runLoop.pumpUntil([&] { return editorWindow() != 0; }, kWaitMs); }
-
-	// The visible Feedback knob's square as the window shows it.
-	Pixels feedbackKnob() const
-	{
-		const WindowImage image = inspector.grab(editorWindow());
-		if (image.width < kFeedbackX + kFeedbackSide || image.height < kFeedbackY + kFeedbackSide)
-			return {};
-		return Pixels{image.width, image.height, image.pixels}.crop(kFeedbackX, kFeedbackY, kFeedbackSide,
-			kFeedbackSide);
-	}
+	EditorDesktop() : Desktop(kWidth, kHeight, "Editor test") {}
 
 	bool waitForFeedbackImage(int frameIndex)
 	{
-		const Pixels expected = expectedFeedbackKnob(frameIndex);
-		return runLoop.pumpUntil([&] { return largestDifference(feedbackKnob(), expected) <= 1; }, kWaitMs);
-	}
-
-	// Drags the Feedback knob 40 px up: a fifth of its range in linear mode.
-	void dragFeedbackUp()
-	{
-		Pointer pointer(connection);
-		const WindowId editor = editorWindow();
-		pointer.moveTo(editor, kFeedbackX + 42, kFeedbackY + 42);
-		pointer.press();
-		runLoop.runFor(30);
-		pointer.moveTo(editor, kFeedbackX + 42, kFeedbackY + 2);
-		runLoop.runFor(30);
-		pointer.release();
-		runLoop.runFor(30);
-	}
-
-	// Nothing of the editor left: no window, nothing on the run loop.
-	void expectEverythingGivenBack() const
-	{
-		connection.sync();
-		EXPECT_TRUE(inspector.children(window.id()).empty());
-		EXPECT_EQ(runLoop.eventHandlerCount(), 0u);
-		EXPECT_EQ(runLoop.timerCount(), 0u);
-		EXPECT_EQ(runLoop.outstandingReferences(), 0);
+		return waitUntilShown(kFeedbackX, kFeedbackY, expectedFeedbackKnob(frameIndex));
 	}
 };
 
@@ -113,7 +59,7 @@ struct Vst3PlugIn
 
 TEST(EditorWindow, Vst3EditorShowsFollowsAndEditsFeedback)
 {
-	Desktop desktop;
+	EditorDesktop desktop;
 	Vst3PlugIn plugIn;
 	const int xErrors = X11Connection::errorCount();
 	{
@@ -130,7 +76,7 @@ TEST(EditorWindow, Vst3EditorShowsFollowsAndEditsFeedback)
 		EXPECT_TRUE(desktop.inspector.xembedInfo(editor));
 		EXPECT_TRUE(desktop.waitForFeedbackImage(0)); // drawn, at Feedback's default 0
 
-		desktop.dragFeedbackUp();
+		desktop.drag(kFeedbackX + 42, kFeedbackY + 42, kFeedbackX + 42, kFeedbackY + 2); // a fifth of the range up
 		const std::vector<HandlerCall>& calls = plugIn.instance.componentHandler().calls();
 		ASSERT_GE(calls.size(), 3u);
 		EXPECT_EQ(calls.front(), (HandlerCall{HandlerCall::Kind::beginEdit, 1, 0, 0}));
@@ -154,7 +100,7 @@ TEST(EditorWindow, Vst3EditorShowsFollowsAndEditsFeedback)
 
 TEST(EditorWindow, Vst3EditorOpensAndClosesManyTimesWhileAudioRuns)
 {
-	Desktop desktop;
+	EditorDesktop desktop;
 	Vst3PlugIn plugIn;
 	ASSERT_EQ(plugIn.instance.setupProcessing(48000.0, 256), kResultOk);
 	ASSERT_EQ(plugIn.instance.setActive(true), kResultOk);
@@ -195,7 +141,7 @@ TEST(EditorWindow, Vst3EditorOpensAndClosesManyTimesWhileAudioRuns)
 
 TEST(EditorWindow, Vst2FaceOpensIdlesAndClosesTheSameEditor)
 {
-	Desktop desktop;
+	EditorDesktop desktop;
 	Vst2Test::Instance plugIn;
 	ASSERT_TRUE(plugIn->flags & effFlagsHasEditor);
 	ERect* rect = nullptr;
@@ -232,7 +178,7 @@ TEST(EditorWindow, Vst2FaceOpensIdlesAndClosesTheSameEditor)
 		{
 			// The host's automation shows, and the idle calls alone keep the window going.
 			plugIn->setParameter(plugIn.get(), 1, 1.0f);
-			EXPECT_TRUE(idleUntil([&] { return largestDifference(desktop.feedbackKnob(), lastImage) <= 1; }));
+			EXPECT_TRUE(idleUntil([&] { return largestDifference(feedbackKnobIn(desktop.picture()), lastImage) <= 1; }));
 		}
 		plugIn.dispatch(effEditIdle);
 		plugIn.dispatch(effEditClose);

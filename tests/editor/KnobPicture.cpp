@@ -49,6 +49,8 @@ Pixels pixelsOf(cairo_surface_t* surface)
 Pixels Pixels::crop(int x, int y, int w, int h) const
 {
 	Pixels part;
+	if (x < 0 || y < 0 || x + w > width || y + h > height)
+		return part;
 	part.width = w;
 	part.height = h;
 	for (int row = y; row < y + h; ++row)

@@ -15,6 +15,7 @@ struct Pixels
 	std::vector<uint32_t> rgb;
 
 	uint32_t at(int x, int y) const { return rgb[static_cast<size_t>(y * width + x)]; }
+	// Empty when the rectangle does not lie inside the picture.
 	Pixels crop(int x, int y, int w, int h) const;
 };
 
@@ -25,6 +26,11 @@ constexpr int kFeedbackSide = 84;
 constexpr int kLastKnobFrame = 134;
 
 Pixels readPng(const std::string& path);
+// The visible Feedback knob's square in a picture of the whole editor.
+inline Pixels feedbackKnobIn(const Pixels& editor)
+{
+	return editor.crop(kFeedbackX, kFeedbackY, kFeedbackSide, kFeedbackSide);
+}
 // The knob's square as the editor draws it at `frame`: the window's
 // background with that image of the knob's filmstrip over it.
 Pixels expectedFeedbackKnob(int frame);
