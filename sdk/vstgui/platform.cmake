@@ -7,5 +7,6 @@ list(APPEND VSTGUI_PLATFORM_SOURCES
   vstgui/lib/platform/linux/x11platformfactory.cpp
   vstgui/lib/platform/linux/x11pointer.cpp
   vstgui/lib/platform/linux/x11runloop.cpp
+  vstgui/lib/platform/linux/x11shownimage.cpp
   vstgui/lib/platform/linux/x11timer.cpp
 )

@@ -78,6 +78,7 @@ Frame::Frame(IPlatformFrameCallback* callback, const CRect& size, const SharedPo
 
 Frame::~Frame() noexcept
 {
+	cancelDrawWhenTimerReturns(this);
 	stopListening();
 	if (attached)
 		detachRunLoop(runLoop.get());
@@ -140,7 +141,7 @@ bool Frame::createWindow(uint32_t parentWindow)
 		window = 0;
 		return false;
 	}
-	buffer = std::make_unique<BackBuffer>(connection, window, visual, pixels(size.getWidth()),
+	buffer = std::make_unique<BackBuffer>(connection, window, visual, screen->root_depth, pixels(size.getWidth()),
 	                                      pixels(size.getHeight()));
 	return buffer->isValid();
 }
@@ -169,8 +170,7 @@ bool Frame::setSize(const CRect& newSize)
 	buffer->resize(pixels(size.getWidth()), pixels(size.getHeight()));
 	cairo_region_subtract(exposed, exposed); // nothing left to copy: the image is new
 	markDirty(0, 0, pixels(size.getWidth()), pixels(size.getHeight()));
-	if (!dispatching)
-		postRedraw();
+	redrawSoon();
 	return true;
 }
 
@@ -183,8 +183,7 @@ bool Frame::invalidRect(const CRect& rect)
 	if (right <= left || bottom <= top)
 		return true;
 	markDirty(left, top, right - left, bottom - top);
-	if (!dispatching)
-		postRedraw(); // a pass is under way otherwise, and draws at its end
+	redrawSoon();
 	return true;
 }
 
@@ -210,6 +209,14 @@ void Frame::markDirty(int x, int y, int width, int height)
 	cairo_region_destroy(area);
 }
 
+// While events are handled, or a timer fires, drawing follows at the end of
+// that pass; otherwise the frame wakes itself.
+void Frame::redrawSoon()
+{
+	if (!dispatching && !drawWhenTimerReturns(this))
+		postRedraw();
+}
+
 // The run loop calls back only when the connection is readable, so a redraw
 // wanted between events is announced with an Expose sent to ourselves.
 void Frame::postRedraw()
@@ -225,6 +232,24 @@ void Frame::postRedraw()
 	xcb_send_event(connection, 0, window, XCB_EVENT_MASK_NO_EVENT, event);
 	xcb_flush(connection);
 	redrawPosted = true;
+}
+
+void Frame::drawAfterTimer()
+{
+	if (!listening || dispatching)
+		return;
+	SharedPointer<Frame> guard(this);
+	dispatching = true;
+	flushDrawing();
+	dispatching = false;
+	if (abandoned())
+		return;
+	// Views that asked again while drawing, and events xcb read while sending,
+	// wait for the next pass.
+	if (!pending)
+		pending = xcb_poll_for_queued_event(connection);
+	if (pending || !cairo_region_is_empty(dirty))
+		postRedraw();
 }
 
 void Frame::onEvent()
@@ -385,19 +410,23 @@ void Frame::onKey(const xcb_key_press_event_t& event, bool down)
 
 void Frame::flushDrawing()
 {
+	bool sent = false;
 	if (!cairo_region_is_empty(dirty))
 	{
 		// Views may invalidate while they draw; that lands in a fresh region.
 		cairo_region_t* painting = std::exchange(dirty, cairo_region_create());
 		buffer->paint(painting, [this](cairo_t* cr, const cairo_rectangle_int_t& rect) { paint(cr, rect); });
-		cairo_region_union(exposed, painting);
+		// Only what looks different from before goes to the server.
+		sent = buffer->presentChanges(painting);
 		cairo_region_destroy(painting);
 	}
-	if (cairo_region_is_empty(exposed))
-		return;
-	buffer->present(exposed);
-	cairo_region_subtract(exposed, exposed);
-	xcb_flush(connection);
+	if (!cairo_region_is_empty(exposed))
+	{
+		sent = buffer->present(exposed) || sent;
+		cairo_region_subtract(exposed, exposed);
+	}
+	if (sent)
+		xcb_flush(connection);
 }
 
 void Frame::paint(cairo_t* cr, const cairo_rectangle_int_t& rect)

@@ -7,6 +7,7 @@
 #include "x11backbuffer.h"
 #include "x11keyboard.h"
 #include "x11pointer.h"
+#include "x11timer.h"
 
 #include "vstgui/lib/platform/platform_x11.h"
 
@@ -15,7 +16,7 @@
 namespace VSTGUI {
 namespace X11 {
 
-class Frame final : public IPlatformFrame, private IEventHandler
+class Frame final : public IPlatformFrame, private IEventHandler, private IDrawAfterTimer
 {
 public:
 	// Null when the parent window or the X server cannot be reached.
@@ -48,7 +49,9 @@ private:
 	void onKey(const xcb_key_press_event_t& event, bool down);
 
 	void markDirty(int x, int y, int width, int height);
+	void redrawSoon();
 	void postRedraw();
+	void drawAfterTimer() override;
 	void flushDrawing();
 	void paint(cairo_t* cr, const cairo_rectangle_int_t& rect);
 	void stopListening();
