@@ -1,5 +1,5 @@
 // The module's CLAP face, loaded as a CLAP host loads it, held to its VST 3 face.
-#include "ClapTestHost.h"
+#include "host/clap/ClapHost.h"
 
 #include "host/Module.h"
 #include "host/PlugInstance.h"
@@ -13,7 +13,7 @@
 #include <cmath>
 #include <random>
 
-using namespace ClapTest;
+using namespace VeltraneHost;
 using Steinberg::Vst::ParamID;
 
 namespace {
@@ -38,7 +38,7 @@ std::vector<float> noise(size_t length, unsigned seed)
 struct ClapFace
 {
 	ClapLibrary library {VELTRANE_CLAP};
-	TestHost host;
+	ClapHostContext host;
 	ClapInstance instance {library, host};
 };
 

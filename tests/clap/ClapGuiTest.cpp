@@ -1,6 +1,6 @@
 // The CLAP face's editor in a host window, on the host's timers, with audio
 // running on another thread.
-#include "ClapTestHost.h"
+#include "host/clap/ClapHost.h"
 
 #include "host/x11/HostWindow.h"
 #include "host/x11/Pointer.h"
@@ -15,7 +15,7 @@
 #include <functional>
 #include <thread>
 
-using namespace ClapTest;
+using namespace VeltraneHost;
 using namespace VeltraneHost;
 
 namespace {
@@ -23,7 +23,7 @@ namespace {
 constexpr clap_id kFeedback = 1;
 constexpr int kFeedbackKnobX = 139 + 42, kFeedbackKnobY = 173 + 42; // the knob's centre in the editor
 
-bool pumpUntil(TestHost& host, const clap_plugin_t* plugin, const std::function<bool()>& done, int timeoutMs = 5000)
+bool pumpUntil(ClapHostContext& host, const clap_plugin_t* plugin, const std::function<bool()>& done, int timeoutMs = 5000)
 {
 	for (int waited = 0; waited < timeoutMs; waited += 10)
 	{
@@ -58,7 +58,7 @@ struct GuiSession
 	X11Connection connection;
 	WindowQuery query {connection};
 	ClapLibrary library {VELTRANE_CLAP};
-	TestHost host;
+	ClapHostContext host;
 	ClapInstance instance {library, host};
 	const clap_plugin_t* plugin = instance.plugin();
 	const clap_plugin_gui_t* gui = instance.extension<clap_plugin_gui_t>(CLAP_EXT_GUI);
@@ -180,7 +180,7 @@ TEST(ClapGui, OpensAndClosesManyTimesWithAudioRunningAndLeavesNothingBehind)
 TEST(ClapGui, IsNotOfferedWithoutTheHostTimers)
 {
 	ClapLibrary library(VELTRANE_CLAP);
-	TestHost host;
+	ClapHostContext host;
 	host.timerSupport = false;
 	ClapInstance instance(library, host);
 	EXPECT_EQ(instance.extension<clap_plugin_gui_t>(CLAP_EXT_GUI), nullptr);

@@ -1,6 +1,6 @@
-// A small CLAP host, as DAWs load a .clap: dlopen, clap_entry, the plugin
+// A small CLAP host that loads a .clap as DAWs do: dlopen, clap_entry, the plugin
 // factory, one instance; with the host extensions a plug-in asks for
-// (params, timer support, thread check, gui) recorded for the tests.
+// (params, timer support, thread check, gui) counted, for the tests and veltrane.
 #pragma once
 
 #include "clap/entry.h"
@@ -22,7 +22,7 @@
 #include <thread>
 #include <vector>
 
-namespace ClapTest {
+namespace VeltraneHost {
 
 // The library, entered once and left when it goes.
 class ClapLibrary
@@ -71,10 +71,10 @@ private:
 	clap_output_events_t out {};
 };
 
-class TestHost
+class ClapHostContext
 {
 public:
-	TestHost();
+	ClapHostContext();
 	const clap_host_t* host() const { return &clapHost; }
 
 	// Runs the plug-in's due timers on this thread (the main thread).
@@ -111,7 +111,7 @@ private:
 class ClapInstance
 {
 public:
-	ClapInstance(const ClapLibrary& library, TestHost& host);
+	ClapInstance(const ClapLibrary& library, ClapHostContext& host);
 	~ClapInstance();
 	ClapInstance(const ClapInstance&) = delete;
 	ClapInstance& operator=(const ClapInstance&) = delete;
@@ -138,4 +138,4 @@ private:
 	int64_t steadyTime = 0;
 };
 
-} // namespace ClapTest
+} // namespace VeltraneHost

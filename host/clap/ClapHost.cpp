@@ -1,4 +1,4 @@
-#include "ClapTestHost.h"
+#include "host/clap/ClapHost.h"
 
 #include <dlfcn.h>
 
@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <utility>
 
-namespace ClapTest {
+namespace VeltraneHost {
 
 ClapLibrary::ClapLibrary(const std::string& path)
 {
@@ -77,15 +77,15 @@ OutputEvents::OutputEvents()
 	};
 }
 
-TestHost::TestHost() : mainThread(std::this_thread::get_id())
+ClapHostContext::ClapHostContext() : mainThread(std::this_thread::get_id())
 {
 	clapHost.clap_version = CLAP_VERSION;
 	clapHost.host_data = this;
-	clapHost.name = "CLAP test host";
+	clapHost.name = "veltrane";
 	clapHost.vendor = "Tallow Ridge";
 	clapHost.version = "1.0";
 	clapHost.get_extension = [](const clap_host_t* host, const char* id) -> const void* {
-		auto* self = static_cast<TestHost*>(host->host_data);
+		auto* self = static_cast<ClapHostContext*>(host->host_data);
 		if (!std::strcmp(id, CLAP_EXT_PARAMS))
 			return &self->params;
 		if (!std::strcmp(id, CLAP_EXT_TIMER_SUPPORT))
@@ -98,21 +98,21 @@ TestHost::TestHost() : mainThread(std::this_thread::get_id())
 	};
 	clapHost.request_restart = [](const clap_host_t*) {};
 	clapHost.request_process = [](const clap_host_t*) {};
-	clapHost.request_callback = [](const clap_host_t* host) { ++static_cast<TestHost*>(host->host_data)->callbackRequests; };
+	clapHost.request_callback = [](const clap_host_t* host) { ++static_cast<ClapHostContext*>(host->host_data)->callbackRequests; };
 
-	params.rescan = [](const clap_host_t* host, clap_param_rescan_flags) { ++static_cast<TestHost*>(host->host_data)->rescans; };
+	params.rescan = [](const clap_host_t* host, clap_param_rescan_flags) { ++static_cast<ClapHostContext*>(host->host_data)->rescans; };
 	params.clear = [](const clap_host_t*, clap_id, clap_param_clear_flags) {};
-	params.request_flush = [](const clap_host_t* host) { ++static_cast<TestHost*>(host->host_data)->flushRequests; };
+	params.request_flush = [](const clap_host_t* host) { ++static_cast<ClapHostContext*>(host->host_data)->flushRequests; };
 
 	timerExtension.register_timer = [](const clap_host_t* host, uint32_t period, clap_id* id) {
-		auto* self = static_cast<TestHost*>(host->host_data);
+		auto* self = static_cast<ClapHostContext*>(host->host_data);
 		*id = self->nextTimer++;
 		const auto interval = std::chrono::milliseconds(std::max<uint32_t>(period, 1));
 		self->timers.push_back({*id, interval, std::chrono::steady_clock::now() + interval});
 		return true;
 	};
 	timerExtension.unregister_timer = [](const clap_host_t* host, clap_id id) {
-		auto& timers = static_cast<TestHost*>(host->host_data)->timers;
+		auto& timers = static_cast<ClapHostContext*>(host->host_data)->timers;
 		const auto found = std::find_if(timers.begin(), timers.end(), [id](const Timer& t) { return t.id == id; });
 		if (found == timers.end())
 			return false;
@@ -120,10 +120,10 @@ TestHost::TestHost() : mainThread(std::this_thread::get_id())
 		return true;
 	};
 	threadCheck.is_main_thread = [](const clap_host_t* host) {
-		return std::this_thread::get_id() == static_cast<TestHost*>(host->host_data)->mainThread;
+		return std::this_thread::get_id() == static_cast<ClapHostContext*>(host->host_data)->mainThread;
 	};
 	threadCheck.is_audio_thread = [](const clap_host_t* host) {
-		return std::this_thread::get_id() != static_cast<TestHost*>(host->host_data)->mainThread;
+		return std::this_thread::get_id() != static_cast<ClapHostContext*>(host->host_data)->mainThread;
 	};
 	gui.resize_hints_changed = [](const clap_host_t*) {};
 	gui.request_resize = [](const clap_host_t*, uint32_t, uint32_t) { return false; };
@@ -132,7 +132,7 @@ TestHost::TestHost() : mainThread(std::this_thread::get_id())
 	gui.closed = [](const clap_host_t*, bool) {};
 }
 
-void TestHost::fireDueTimers(const clap_plugin_t* plugin)
+void ClapHostContext::fireDueTimers(const clap_plugin_t* plugin)
 {
 	const auto* support =
 		static_cast<const clap_plugin_timer_support_t*>(plugin->get_extension(plugin, CLAP_EXT_TIMER_SUPPORT));
@@ -153,7 +153,7 @@ void TestHost::fireDueTimers(const clap_plugin_t* plugin)
 	}
 }
 
-void TestHost::pumpFor(const clap_plugin_t* plugin, int ms)
+void ClapHostContext::pumpFor(const clap_plugin_t* plugin, int ms)
 {
 	const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
 	while (std::chrono::steady_clock::now() < end)
@@ -163,7 +163,7 @@ void TestHost::pumpFor(const clap_plugin_t* plugin, int ms)
 	}
 }
 
-ClapInstance::ClapInstance(const ClapLibrary& library, TestHost& host)
+ClapInstance::ClapInstance(const ClapLibrary& library, ClapHostContext& host)
 {
 	const clap_plugin_factory_t* factory = library.factory();
 	if (!factory || factory->get_plugin_count(factory) != 1)
@@ -249,4 +249,4 @@ bool ClapInstance::loadState(const std::vector<uint8_t>& bytes) const
 	return extension<clap_plugin_state_t>(CLAP_EXT_STATE)->load(instance, &stream);
 }
 
-} // namespace ClapTest
+} // namespace VeltraneHost
