@@ -57,6 +57,8 @@ deb: build
 # the bundle, for Linux VST 2 hosts) to this build. With PREFIX (say /usr/local):
 # a system-wide copy, the bundle in PREFIX/lib/vst3, a link to its binary in
 # PREFIX/lib/lxvst and veltrane in PREFIX/bin; DESTDIR stages it elsewhere.
+# The CLAP face is the same binary, linked as ~/.clap/VeltraneFree.clap or
+# PREFIX/lib/clap/VeltraneFree.clap.
 ifdef PREFIX
 install: build
 	DESTDIR=$(DESTDIR) cmake --install $(BUILD) --prefix $(PREFIX)
@@ -64,15 +66,19 @@ install: build
 uninstall:
 	rm -rf $(DESTDIR)$(PREFIX)/lib/vst3/$(BUNDLE) $(DESTDIR)$(PREFIX)/share/doc/veltranefree
 	rm -f $(DESTDIR)$(PREFIX)/lib/lxvst/VELTFREE_VST.so $(DESTDIR)$(PREFIX)/bin/veltrane
+	rm -f $(DESTDIR)$(PREFIX)/lib/clap/VeltraneFree.clap
 else
 install: build
 	mkdir -p $(HOME)/.vst3 $(HOME)/.vst
 	ln -sfn $(abspath $(BUILD)/$(BUNDLE)) $(HOME)/.vst3/$(BUNDLE)
 	ln -sfn $(abspath $(BUILD)/$(BUNDLE)/Contents/x86_64-linux/VELTFREE_VST.so) $(HOME)/.vst/VELTFREE_VST.so
 	@echo "linked $(HOME)/.vst3/$(BUNDLE) and $(HOME)/.vst/VELTFREE_VST.so"
+	mkdir -p $(HOME)/.clap
+	ln -sfn $(abspath $(BUILD)/$(BUNDLE)/Contents/x86_64-linux/VELTFREE_VST.so) $(HOME)/.clap/VeltraneFree.clap
 
 uninstall:
 	rm -f $(HOME)/.vst3/$(BUNDLE) $(HOME)/.vst/VELTFREE_VST.so
+	rm -f $(HOME)/.clap/VeltraneFree.clap
 endif
 
 clean:

@@ -16,6 +16,13 @@ install(CODE "
   message(STATUS \"Installing: \${lxvst}/$<TARGET_FILE_NAME:VELTFREE_VST>\")
   file(CREATE_LINK \"${lxvst_link_target}\" \"\${lxvst}/$<TARGET_FILE_NAME:VELTFREE_VST>\" SYMBOLIC)
 ")
+# CLAP hosts look in lib/clap for *.clap files: the same binary, linked.
+install(CODE "
+  set(clap \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/lib/clap\")
+  file(MAKE_DIRECTORY \"\${clap}\")
+  message(STATUS \"Installing: \${clap}/VeltraneFree.clap\")
+  file(CREATE_LINK \"${lxvst_link_target}\" \"\${clap}/VeltraneFree.clap\" SYMBOLIC)
+")
 install(TARGETS veltrane RUNTIME DESTINATION bin)
 # Debian keeps each package's licence as share/doc/PACKAGE/copyright.
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION share/doc/veltranefree RENAME copyright)

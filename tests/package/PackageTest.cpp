@@ -87,6 +87,10 @@ TEST_F(UnpackedPackage, PutsTheBundleAndItsLinksWhereHostsLook)
 	ASSERT_TRUE(fs::is_symlink(vst2Link));
 	EXPECT_TRUE(fs::read_symlink(vst2Link).is_relative()) << "an absolute link would leave the unpacked tree";
 	EXPECT_EQ(fs::canonical(vst2Link), fs::canonical(binary));
+	const fs::path clapLink = root / "usr/lib/clap/VeltraneFree.clap";
+	ASSERT_TRUE(fs::is_symlink(clapLink));
+	EXPECT_TRUE(fs::read_symlink(clapLink).is_relative());
+	EXPECT_EQ(fs::canonical(clapLink), fs::canonical(binary));
 	const fs::path tool = root / "usr/bin/veltrane";
 	EXPECT_TRUE(fs::is_regular_file(tool));
 	EXPECT_NE(fs::status(tool).permissions() & fs::perms::others_exec, fs::perms::none);
