@@ -25,6 +25,7 @@ const char* const kMainUsage =
 	"the bundle given by --plugin PATH, else $VELTRANE_PLUGIN, else the bundle\n"
 	"this build made, or once installed the one in /usr/lib/vst3 (PREFIX/lib/vst3);\n"
 	"--vst2 runs the same binary through its VST 2 entry point.\n"
+	"--clap runs it through its CLAP entry point (clap_entry).\n"
 	"\n"
 	"Exit status: 0 on success, 1 on bad input or a failed render, 2 on a usage error.\n";
 
@@ -57,6 +58,8 @@ const char* const kRenderUsage =
 	"                         point (VSTPluginMain) instead; its VST 3 face still\n"
 	"                         gives the parameters' ranges and units, and the\n"
 	"                         state files are the same for both\n"
+	"      --clap             run the binary through its CLAP entry point\n"
+	"                         (clap_entry) instead; same settings, same state\n"
 	"  -h, --help             show this help and exit\n"
 	"\n"
 	"A progress bar appears on stderr when it is a terminal and the render\n"
@@ -72,6 +75,7 @@ const char* const kDemoUsage =
 	"      --preset NAME  the factory preset (default \"Crude Verb\")\n"
 	"      --plugin PATH  the .vst3 bundle to load\n"
 	"      --vst2         use the binary's VST 2 entry point (VSTPluginMain)\n"
+	"      --clap         use the binary's CLAP entry point (clap_entry)\n"
 	"  -h, --help         show this help and exit\n";
 
 const char* const kPresetsUsage =
@@ -81,6 +85,7 @@ const char* const kPresetsUsage =
 	"Options:\n"
 	"      --plugin PATH  the .vst3 bundle to load\n"
 	"      --vst2         use the binary's VST 2 entry point (VSTPluginMain)\n"
+	"      --clap         use the binary's CLAP entry point (clap_entry)\n"
 	"  -h, --help         show this help and exit\n";
 
 const char* const kParamsUsage =
@@ -92,6 +97,7 @@ const char* const kParamsUsage =
 	"Options:\n"
 	"      --plugin PATH  the .vst3 bundle to load\n"
 	"      --vst2         use the binary's VST 2 entry point (VSTPluginMain)\n"
+	"      --clap         use the binary's CLAP entry point (clap_entry)\n"
 	"  -h, --help         show this help and exit\n";
 
 const char* const kSnapshotUsage =
