@@ -1,6 +1,8 @@
 // The module's CLAP face, loaded as a CLAP host loads it, held to its VST 3 face.
 #include "host/clap/ClapHost.h"
 
+#include "AllocationCounter.h"
+
 #include "host/Module.h"
 #include "host/PlugInstance.h"
 #include "host/ProcessBlock.h"
@@ -262,11 +264,17 @@ TEST(ClapFace, ProgramChangesAndOddHostInputGetBoundedAnswers)
 	in.paramValue(7, 0xDEAD, 1.0);
 	in.paramValue(8, kCutoff, -std::numeric_limits<double>::infinity());
 	in.midi(9000, 0xB0, 200, 200);
-	for (int i = 0; i < 3; ++i)
-		ASSERT_TRUE(clap.instance.process(inputs, outputs, 3000, in, out));
+	ASSERT_TRUE(clap.instance.process(inputs, outputs, 3000, in, out));
+	{
+		// The audio thread's calls allocate nothing, whatever they are handed.
+		AllocationCounter::Window window;
+		for (int i = 0; i < 3; ++i)
+			ASSERT_TRUE(clap.instance.process(inputs, outputs, 3000, in, out));
+		clap.instance.params().flush(plugin, in.list(), out.list()); // flush while active, between blocks
+		EXPECT_EQ(window.count(), 0);
+	}
 	for (const float sample : outLeft)
 		ASSERT_TRUE(std::isfinite(sample));
-	clap.instance.params().flush(plugin, in.list(), out.list()); // flush while active, between blocks
 
 	// No audio buffers: an error and nothing touched.
 	clap_process_t bare {};
