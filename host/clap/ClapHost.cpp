@@ -242,7 +242,8 @@ bool ClapInstance::loadState(const std::vector<uint8_t>& bytes) const
 	clap_istream_t stream {&reader, [](const clap_istream_t* s, void* data, uint64_t size) -> int64_t {
 		auto* r = static_cast<Reader*>(s->ctx);
 		const size_t count = std::min<size_t>({static_cast<size_t>(size), r->bytes.size() - r->position, 7});
-		std::memcpy(data, r->bytes.data() + r->position, count);
+		if (count > 0)
+			std::memcpy(data, r->bytes.data() + r->position, count);
 		r->position += count;
 		return static_cast<int64_t>(count);
 	}};
