@@ -17,6 +17,7 @@ namespace {
 constexpr double kMinSampleRate = 1.0;
 constexpr double kMaxSampleRate = 3072000.0;
 constexpr uint32_t kMaxBlock = 8192;
+constexpr int32 kMaxChannels = 32; // per bus, for the block's channel pointers
 
 template <class T>
 const T* hostExtension(const clap_host_t* host, const char* id)
@@ -28,7 +29,8 @@ bool usableBus(const clap_audio_buffer_t* buffers, uint32_t count, int32 channel
 {
 	if (channels == 0)
 		return true;
-	if (!buffers || count < 1 || !buffers[0].data32 || buffers[0].channel_count < static_cast<uint32_t>(channels))
+	if (channels > kMaxChannels || !buffers || count < 1 || !buffers[0].data32 ||
+		buffers[0].channel_count < static_cast<uint32_t>(channels))
 		return false;
 	for (int32 c = 0; c < channels; ++c)
 		if (!buffers[0].data32[c])
@@ -214,15 +216,15 @@ clap_process_status Plugin::process(const clap_process_t* process)
 		return CLAP_PROCESS_CONTINUE;
 	}
 
-	float* in[2] = {};
-	float* out[2] = {};
+	float* in[kMaxChannels] = {};
+	float* out[kMaxChannels] = {};
 	for (uint32_t start = 0; start < frames; start += static_cast<uint32_t>(maxBlock))
 	{
 		const uint32_t length = std::min<uint32_t>(static_cast<uint32_t>(maxBlock), frames - start);
 		readEvents(process->in_events, start, length, frames, process->out_events);
-		for (int32 c = 0; c < std::min<int32>(inputs, 2); ++c)
+		for (int32 c = 0; c < inputs; ++c)
 			in[c] = process->audio_inputs[0].data32[c] + start;
-		for (int32 c = 0; c < std::min<int32>(outputs, 2); ++c)
+		for (int32 c = 0; c < outputs; ++c)
 			out[c] = process->audio_outputs[0].data32[c] + start;
 		hosted->setContext(&context);
 		hosted->process(in, out, static_cast<int32>(length));

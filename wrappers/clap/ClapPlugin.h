@@ -106,7 +106,7 @@ private:
 	bool valueToText(clap_id id, double value, char* display, uint32_t size) const;
 	bool textToValue(clap_id id, const char* display, double* value) const;
 
-	// state (ClapPluginParams.cpp)
+	// state (ClapPluginState.cpp)
 	bool saveState(const clap_ostream_t* stream);
 	bool loadState(const clap_istream_t* stream);
 

@@ -1,5 +1,5 @@
-// Events, parameters, ports and state: what crosses between a CLAP host and
-// the hosted component's processor and controller.
+// Events and parameters: what crosses between a CLAP host and the hosted
+// component's processor and controller.
 #include "ClapPlugin.h"
 
 #include "public.sdk/source/vst/utility/stringconvert.h"
@@ -10,15 +10,12 @@
 #include <cmath>
 #include <cstring>
 #include <string>
-#include <vector>
 
 namespace Steinberg {
 namespace Vst {
 namespace Clap {
 
 namespace {
-
-constexpr size_t kMaxStateBytes = 64u << 20; // a stream longer than this is no state of ours
 
 void copyText(const std::string& text, char* out, size_t size)
 {
@@ -345,60 +342,6 @@ bool Plugin::textToValue(clap_id id, const char* display, double* value) const
 	return true;
 }
 
-bool Plugin::saveState(const clap_ostream_t* stream)
-{
-	if (!hosted || !stream || !stream->write)
-		return false;
-	if (!hosted->isActive())
-	{
-		// Edits the processor has not had yet belong in the state.
-		takeEdits(nullptr);
-		hosted->flush();
-	}
-	std::vector<std::uint8_t> bytes;
-	if (!hosted->getState(bytes))
-		return false;
-	for (size_t done = 0; done < bytes.size();)
-	{
-		const int64_t written = stream->write(stream, bytes.data() + done, bytes.size() - done);
-		if (written <= 0)
-			return false;
-		done += static_cast<size_t>(written);
-	}
-	return true;
-}
-
-bool Plugin::loadState(const clap_istream_t* stream)
-{
-	if (!hosted || !stream || !stream->read)
-		return false;
-	std::vector<std::uint8_t> bytes;
-	std::uint8_t buffer[4096];
-	for (;;)
-	{
-		const int64_t read = stream->read(stream, buffer, sizeof(buffer));
-		if (read < 0 || bytes.size() + static_cast<size_t>(std::max<int64_t>(read, 0)) > kMaxStateBytes)
-			return false;
-		if (read == 0)
-			break;
-		bytes.insert(bytes.end(), buffer, buffer + std::min<int64_t>(read, sizeof(buffer)));
-	}
-	// A stream the component refuses may have been applied in part: put back what was there.
-	std::vector<std::uint8_t> previous;
-	const bool hadState = hosted->getState(previous);
-	if (!hosted->setState(bytes.data(), bytes.size()))
-	{
-		if (hadState)
-			hosted->setState(previous.data(), previous.size());
-		return false;
-	}
-	// Values the processor was still owed are superseded by the state.
-	for (int32 i = 0; i < table->size(); ++i)
-		slots[static_cast<size_t>(i)].owed.fetch_and(~uint32_t(Slot::toProcessor));
-	refreshFromController(true);
-	return true;
-}
-
 void Plugin::onBeginEdit(ParamID id)
 {
 	const int32 index = table ? table->indexOf(id) : -1;
@@ -446,43 +389,6 @@ void Plugin::onRestartComponent(int32 flags)
 	}
 }
 
-const clap_plugin_audio_ports_t Plugin::audioPorts = {
-	[](const clap_plugin_t* p, bool isInput) -> uint32_t {
-		const auto& hosted = self(p)->hosted;
-		return hosted && (isInput ? hosted->inputChannels() : hosted->outputChannels()) > 0 ? 1 : 0;
-	},
-	[](const clap_plugin_t* p, uint32_t index, bool isInput, clap_audio_port_info_t* info) {
-		const auto& hosted = self(p)->hosted;
-		const int32 channels = hosted ? (isInput ? hosted->inputChannels() : hosted->outputChannels()) : 0;
-		if (index != 0 || channels <= 0 || !info)
-			return false;
-		*info = clap_audio_port_info_t {};
-		info->id = 0;
-		copyText(isInput ? "Audio Input" : "Audio Output", info->name, sizeof(info->name));
-		info->flags = CLAP_AUDIO_PORT_IS_MAIN;
-		info->channel_count = static_cast<uint32_t>(channels);
-		info->port_type = channels == 2 ? CLAP_PORT_STEREO : channels == 1 ? CLAP_PORT_MONO : nullptr;
-		info->in_place_pair = hosted->inputChannels() == hosted->outputChannels() ? 0 : CLAP_INVALID_ID;
-		return true;
-	},
-};
-
-const clap_plugin_note_ports_t Plugin::notePorts = {
-	[](const clap_plugin_t* p, bool isInput) -> uint32_t {
-		return isInput && self(p)->hosted && self(p)->hosted->hasEventInput() ? 1 : 0;
-	},
-	[](const clap_plugin_t* p, uint32_t index, bool isInput, clap_note_port_info_t* info) {
-		if (index != 0 || !isInput || !info || !self(p)->hosted || !self(p)->hosted->hasEventInput())
-			return false;
-		*info = clap_note_port_info_t {};
-		info->id = 0;
-		info->supported_dialects = CLAP_NOTE_DIALECT_CLAP | CLAP_NOTE_DIALECT_MIDI;
-		info->preferred_dialect = CLAP_NOTE_DIALECT_MIDI;
-		copyText("MIDI Input", info->name, sizeof(info->name));
-		return true;
-	},
-};
-
 const clap_plugin_params_t Plugin::params = {
 	[](const clap_plugin_t* p) -> uint32_t { return self(p)->table ? static_cast<uint32_t>(self(p)->table->size()) : 0; },
 	[](const clap_plugin_t* p, uint32_t index, clap_param_info_t* info) { return self(p)->parameterInfo(index, info); },
@@ -495,17 +401,6 @@ const clap_plugin_params_t Plugin::params = {
 	},
 	[](const clap_plugin_t* p, const clap_input_events_t* in, const clap_output_events_t* out) {
 		self(p)->flush(in, out);
-	},
-};
-
-const clap_plugin_state_t Plugin::state = {
-	[](const clap_plugin_t* p, const clap_ostream_t* stream) { return self(p)->saveState(stream); },
-	[](const clap_plugin_t* p, const clap_istream_t* stream) { return self(p)->loadState(stream); },
-};
-
-const clap_plugin_latency_t Plugin::latency = {
-	[](const clap_plugin_t* p) -> uint32_t {
-		return self(p)->hosted ? self(p)->hosted->processor().getLatencySamples() : 0;
 	},
 };
 
