@@ -14,6 +14,7 @@
 
 #include <cmath>
 #include <random>
+#include <thread>
 
 using namespace VeltraneHost;
 using Steinberg::Vst::ParamID;
@@ -247,6 +248,11 @@ TEST(ClapFace, ProgramChangesAndOddHostInputGetBoundedAnswers)
 	double delay = 0.0;
 	clap.instance.params().get_value(plugin, kDelay, &delay);
 	EXPECT_GT(delay, 0.0);
+
+	// Main-thread calls from another thread are refused, as the host's thread check tells.
+	bool refused = false;
+	std::thread([&] { refused = clap.instance.saveState().empty() && !plugin->activate(plugin, 48000.0, 1, 256); }).join();
+	EXPECT_TRUE(refused);
 
 	EXPECT_FALSE(plugin->activate(plugin, 0.0, 1, 256));
 	EXPECT_FALSE(plugin->activate(plugin, std::nan(""), 1, 256));

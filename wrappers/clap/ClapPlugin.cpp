@@ -104,7 +104,8 @@ bool Plugin::onMainThreadNow() const
 bool Plugin::activate(double sampleRate, uint32_t minFrames, uint32_t maxFrames)
 {
 	(void)minFrames;
-	if (!hosted || hosted->isActive() || !(sampleRate >= kMinSampleRate && sampleRate <= kMaxSampleRate))
+	if (!hosted || hosted->isActive() || !onMainThreadNow() ||
+		!(sampleRate >= kMinSampleRate && sampleRate <= kMaxSampleRate))
 		return false;
 	maxBlock = static_cast<int32>(std::clamp<uint32_t>(maxFrames, 1, kMaxBlock));
 	if (!hosted->setup(sampleRate, maxBlock) || !hosted->activate())

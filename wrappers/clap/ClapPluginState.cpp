@@ -16,7 +16,7 @@ constexpr size_t kMaxStateBytes = 64u << 20; // a stream longer than this is no 
 
 bool Plugin::saveState(const clap_ostream_t* stream)
 {
-	if (!hosted || !stream || !stream->write)
+	if (!hosted || !stream || !stream->write || !onMainThreadNow())
 		return false;
 	if (!hosted->isActive())
 	{
@@ -39,7 +39,7 @@ bool Plugin::saveState(const clap_ostream_t* stream)
 
 bool Plugin::loadState(const clap_istream_t* stream)
 {
-	if (!hosted || !stream || !stream->read)
+	if (!hosted || !stream || !stream->read || !onMainThreadNow())
 		return false;
 	std::vector<std::uint8_t> bytes;
 	std::uint8_t buffer[4096];
