@@ -61,8 +61,6 @@ Plugin::Plugin(const clap_host_t* host, const clap_plugin_descriptor_t* descript
 	plugin.deactivate = [](const clap_plugin_t* p) { self(p)->deactivate(); };
 	plugin.start_processing = [](const clap_plugin_t* p) { return self(p)->processing = self(p)->hosted != nullptr; };
 	plugin.stop_processing = [](const clap_plugin_t* p) { self(p)->processing = false; };
-	// The component has no reset that keeps its memory: starting afresh
-	// needs setActive, which may allocate, and that is not for the audio thread.
 	plugin.reset = [](const clap_plugin_t*) {};
 	plugin.process = [](const clap_plugin_t* p, const clap_process_t* process) { return self(p)->process(process); };
 	plugin.get_extension = [](const clap_plugin_t* p, const char* id) { return self(p)->extension(id); };

@@ -17,7 +17,11 @@
 // - State: exactly the component state bytes; a stream the component
 //   refuses leaves the instance as it was.
 // - Editor: the controller's "editor" view embedded in an X11 window; its
-//   timers and its X connection run on the host's timer support.
+//   timers and its X connection run on the host's timer support (the CLAP
+//   1.1.1 headers used have no file-descriptor support). Without the host's
+//   timer support no editor is offered.
+// - reset does nothing: the component only starts afresh through setActive,
+//   which may allocate, and reset comes on the audio thread.
 //
 // Threads: main-thread calls use the controller; the audio thread (process,
 // flush while active) only fills preallocated lists and atomics. Values
