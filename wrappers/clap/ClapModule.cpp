@@ -42,7 +42,10 @@ bool initModule(const Product& product)
 {
 	std::lock_guard<std::mutex> lock(moduleMutex);
 	if (entryCount > 0)
-		return ++entryCount, true;
+	{
+		++entryCount;
+		return true;
+	}
 	vst3Factory = product.vst3Factory();
 	if (!vst3Factory)
 		return false;
