@@ -37,8 +37,8 @@ struct RenderRequest
 
 std::optional<RenderRequest> parseRequest(const std::vector<std::string>& arguments)
 {
-	std::vector<OptionSpec> accepted = {{"preset", true}, {"preset-file", true}, {"set", true}, {"state-in", true}, {"state-out", true},
-		{"block", true}, {"tail", true}};
+	std::vector<OptionSpec> accepted = {{"preset", true}, {"preset-file", true}, {"set", true}, {"state-in", true},
+		{"state-out", true}, {"block", true}, {"tail", true}};
 	accepted.insert(accepted.end(), std::begin(kPluginOptions), std::end(kPluginOptions));
 	const ParsedCommandLine line = parseCommandLine(kCommand, arguments, accepted);
 	if (line.has("help"))

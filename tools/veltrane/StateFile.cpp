@@ -3,7 +3,6 @@
 #include "AtomicFile.h"
 #include "ToolError.h"
 
-#include "base/source/fobject.h"
 #include "public.sdk/source/common/memorystream.h"
 #include "public.sdk/source/vst/vstpresetfile.h"
 
@@ -50,6 +49,7 @@ ClassId toClassId(const FUID& fuid)
 	return VeltraneHost::toClassId(tuid);
 }
 
+// The state by value: the SDK's memory stream reads through a non-const pointer.
 std::vector<std::uint8_t> encodePreset(const ClassId& classId, std::vector<std::uint8_t> state)
 {
 	MemoryStream component(state.data(), static_cast<TSize>(state.size()));
