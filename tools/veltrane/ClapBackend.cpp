@@ -1,5 +1,7 @@
 #include "ClapBackend.h"
 
+#include "host/Module.h"
+
 #include "Text.h"
 #include "ToolError.h"
 
@@ -33,11 +35,29 @@ std::string text(const clap_plugin_params_t& params, const clap_plugin_t* plugin
 
 } // namespace
 
+// CLAP knows no class ids; the VST 3 face of the same binary names the
+// plug-in, so preset files written through either face are the same.
+VeltraneHost::ClassId ClapBackend::classId() const
+{
+	try
+	{
+		for (const VeltraneHost::ClassInfo& info : VeltraneHost::Module::load(binaryPath).classes())
+			if (info.category == kVstAudioEffectClass)
+				return info.id;
+	}
+	catch (const std::runtime_error& error)
+	{
+		throw ToolError("cannot read the VST 3 class of '" + binaryPath + "': " + error.what());
+	}
+	throw ToolError("'" + binaryPath + "' carries no VST 3 audio effect class");
+}
+
 ClapBackend::ClapBackend(const std::string& path)
 {
 	try
 	{
-		library = std::make_unique<VeltraneHost::ClapLibrary>(clapBinary(path));
+		binaryPath = clapBinary(path);
+		library = std::make_unique<VeltraneHost::ClapLibrary>(binaryPath);
 		instance = std::make_unique<VeltraneHost::ClapInstance>(*library, host);
 	}
 	catch (const std::runtime_error& error)

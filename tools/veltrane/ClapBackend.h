@@ -21,6 +21,7 @@ public:
 
 	std::vector<ParameterDescription> parameters() const override;
 	std::vector<std::string> presetNames() const override;
+	VeltraneHost::ClassId classId() const override;
 
 	void configure(double sampleRate, int channels, int maxBlock) override;
 	bool loadState(const std::vector<std::uint8_t>& state) override;
@@ -37,6 +38,7 @@ private:
 	void flush(const VeltraneHost::InputEvents& events);
 	std::optional<ParameterDescription> presetParameter() const;
 
+	std::string binaryPath;
 	std::unique_ptr<VeltraneHost::ClapLibrary> library;
 	VeltraneHost::ClapHostContext host;
 	std::unique_ptr<VeltraneHost::ClapInstance> instance;
