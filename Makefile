@@ -7,6 +7,7 @@ ASAN      ?= build-asan
 TSAN      ?= build-tsan
 CMAKE_GEN  = cmake -S . -DCMAKE_BUILD_TYPE=Release
 BUNDLE     = VELTFREE_VST.vst3
+PRESETS    = share/vst3/presets/Tallow Ridge/VeltraneFree
 
 .PHONY: all deps build demo test test-normal test-asan test-tsan bench bench-render deb install uninstall clean
 
@@ -56,7 +57,11 @@ deb: build
 # Without PREFIX: links in ~/.vst3 (VST 3 hosts) and ~/.vst (the .so inside
 # the bundle, for Linux VST 2 hosts) to this build. With PREFIX (say /usr/local):
 # a system-wide copy, the bundle in PREFIX/lib/vst3, a link to its binary in
-# PREFIX/lib/lxvst and veltrane in PREFIX/bin; DESTDIR stages it elsewhere.
+# PREFIX/lib/lxvst, veltrane in PREFIX/bin, its manual page in PREFIX/share/man
+# and the factory presets in PREFIX/$(PRESETS); DESTDIR stages it elsewhere.
+# The CLAP face is the same binary, linked as ~/.clap/VeltraneFree.clap or
+# PREFIX/lib/clap/VeltraneFree.clap.
+# Without PREFIX the factory presets are linked one by one into ~/.vst3/presets.
 ifdef PREFIX
 install: build
 	DESTDIR=$(DESTDIR) cmake --install $(BUILD) --prefix $(PREFIX)
@@ -64,15 +69,25 @@ install: build
 uninstall:
 	rm -rf $(DESTDIR)$(PREFIX)/lib/vst3/$(BUNDLE) $(DESTDIR)$(PREFIX)/share/doc/veltranefree
 	rm -f $(DESTDIR)$(PREFIX)/lib/lxvst/VELTFREE_VST.so $(DESTDIR)$(PREFIX)/bin/veltrane
+	rm -f $(DESTDIR)$(PREFIX)/lib/clap/VeltraneFree.clap
+	rm -rf "$(DESTDIR)$(PREFIX)/$(PRESETS)" $(DESTDIR)$(PREFIX)/share/man/man1/veltrane.1.gz
 else
 install: build
 	mkdir -p $(HOME)/.vst3 $(HOME)/.vst
 	ln -sfn $(abspath $(BUILD)/$(BUNDLE)) $(HOME)/.vst3/$(BUNDLE)
 	ln -sfn $(abspath $(BUILD)/$(BUNDLE)/Contents/x86_64-linux/VELTFREE_VST.so) $(HOME)/.vst/VELTFREE_VST.so
 	@echo "linked $(HOME)/.vst3/$(BUNDLE) and $(HOME)/.vst/VELTFREE_VST.so"
+	mkdir -p $(HOME)/.clap
+	ln -sfn $(abspath $(BUILD)/$(BUNDLE)/Contents/x86_64-linux/VELTFREE_VST.so) $(HOME)/.clap/VeltraneFree.clap
+	@# One link a preset: hosts save the user's own presets into this folder too.
+	mkdir -p "$(HOME)/.vst3/presets/Tallow Ridge/VeltraneFree"
+	ln -sf $(abspath $(BUILD))/presets/*.vstpreset "$(HOME)/.vst3/presets/Tallow Ridge/VeltraneFree/"
+	@echo "linked the factory presets into $(HOME)/.vst3/presets/Tallow Ridge/VeltraneFree"
 
 uninstall:
 	rm -f $(HOME)/.vst3/$(BUNDLE) $(HOME)/.vst/VELTFREE_VST.so
+	rm -f $(HOME)/.clap/VeltraneFree.clap
+	find "$(HOME)/.vst3/presets/Tallow Ridge/VeltraneFree" -lname '$(abspath $(BUILD))/presets/*' -delete 2>/dev/null || true
 endif
 
 clean:

@@ -6,3 +6,6 @@ if(VELTRANE_SANITIZE)
   add_compile_options(-fsanitize=${VELTRANE_SANITIZE} -fno-omit-frame-pointer -fno-sanitize-recover=all)
   add_link_options(-fsanitize=${VELTRANE_SANITIZE})
 endif()
+
+# Debian's hardening: every relocation resolved, and then read-only, at load time.
+add_link_options(-Wl,-z,relro,-z,now)

@@ -33,6 +33,7 @@ struct PlugInstance::Impl
 	std::shared_ptr<void> module;
 	Vst::HostApplication hostContext;
 	ComponentHandler handler;
+	ClassId classId{};
 	IPtr<Vst::IComponent> component;
 	IPtr<Vst::IAudioProcessor> processor;
 	IPtr<Vst::IEditController> controller;
@@ -74,6 +75,7 @@ struct PlugInstance::Impl
 
 	void createComponent(IPluginFactory& factory, const ClassId& classId)
 	{
+		this->classId = classId;
 		void* object = nullptr;
 		if (factory.createInstance(classId.data(), Vst::IComponent::iid, &object) != kResultOk || !object)
 			throw HostError("the factory cannot create an IComponent of class " + toString(classId));
@@ -149,6 +151,11 @@ Vst::IAudioProcessor& PlugInstance::processor() const
 Vst::IEditController& PlugInstance::controller() const
 {
 	return *impl->controller;
+}
+
+const ClassId& PlugInstance::classId() const
+{
+	return impl->classId;
 }
 
 bool PlugInstance::controllerIsComponent() const

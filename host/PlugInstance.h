@@ -32,6 +32,8 @@ public:
 	Steinberg::Vst::IComponent& component() const;
 	Steinberg::Vst::IAudioProcessor& processor() const;
 	Steinberg::Vst::IEditController& controller() const;
+	// The component's class, which preset files name their plug-in by.
+	const ClassId& classId() const;
 	// True for a single-component plug-in (one object answers both).
 	bool controllerIsComponent() const;
 	ComponentHandler& componentHandler() const;

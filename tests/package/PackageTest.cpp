@@ -1,6 +1,7 @@
 // The Debian package as a user gets it: unpacked into a temporary root with
 // dpkg, its layout is what hosts look for, its dependencies are computed, and
-// the veltrane inside renders through the bundle inside without being told where.
+// the veltrane inside renders through the bundle inside without being told where,
+// its preset files sound as the built-in presets, and lintian finds nothing wrong.
 #include "TestAudio.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <iterator>
 #include <string>
 
 #include <sys/wait.h>
@@ -87,6 +89,10 @@ TEST_F(UnpackedPackage, PutsTheBundleAndItsLinksWhereHostsLook)
 	ASSERT_TRUE(fs::is_symlink(vst2Link));
 	EXPECT_TRUE(fs::read_symlink(vst2Link).is_relative()) << "an absolute link would leave the unpacked tree";
 	EXPECT_EQ(fs::canonical(vst2Link), fs::canonical(binary));
+	const fs::path clapLink = root / "usr/lib/clap/VeltraneFree.clap";
+	ASSERT_TRUE(fs::is_symlink(clapLink));
+	EXPECT_TRUE(fs::read_symlink(clapLink).is_relative());
+	EXPECT_EQ(fs::canonical(clapLink), fs::canonical(binary));
 	const fs::path tool = root / "usr/bin/veltrane";
 	EXPECT_TRUE(fs::is_regular_file(tool));
 	EXPECT_NE(fs::status(tool).permissions() & fs::perms::others_exec, fs::perms::none);
@@ -118,6 +124,15 @@ TEST_F(UnpackedPackage, VeltraneRendersThroughTheInstalledBundle)
 	EXPECT_NE(rendered.samples, input.samples);
 	EXPECT_EQ(ToolTests::readAudio(outVst2.string()).samples, rendered.samples);
 
+	// The factory presets, where VST 3 hosts look for them, sound as the built-in ones.
+	const fs::path presets = root / "usr/share/vst3/presets/Tallow Ridge/VeltraneFree";
+	EXPECT_EQ(std::distance(fs::directory_iterator(presets), fs::directory_iterator()), 11);
+	const fs::path outFile = root / "out-file.wav";
+	const CommandResult fromFile = run(veltrane + " render '" + in.string() + "' '" + outFile.string() +
+	                                   "' --tail 0 --preset-file '" + (presets / "Pipes.vstpreset").string() + "'");
+	ASSERT_EQ(fromFile.status, 0) << fromFile.output;
+	EXPECT_EQ(ToolTests::readAudio(outFile.string()).samples, rendered.samples);
+
 	// It found the unpacked bundle, not the build tree's: without it, it looks system-wide.
 	const std::string systemBundle = "/usr/lib/vst3/VELTFREE_VST.vst3";
 	if (fs::exists(systemBundle))
@@ -126,6 +141,21 @@ TEST_F(UnpackedPackage, VeltraneRendersThroughTheInstalledBundle)
 	const CommandResult orphaned = run(veltrane + " presets");
 	EXPECT_NE(orphaned.status, 0);
 	EXPECT_NE(orphaned.output.find("'" + systemBundle + "'"), std::string::npos) << orphaned.output;
+}
+
+TEST_F(UnpackedPackage, CarriesTheManualPageAndPassesLintian)
+{
+	const CommandResult page = run("zcat '" + (root / "usr/share/man/man1/veltrane.1.gz").string() + "'");
+	ASSERT_EQ(page.status, 0) << page.output;
+	for (const char* section : {".SH NAME", ".SS \"veltrane render\"", ".SS \"veltrane edit\"", "\\-\\-preset\\-file"})
+		EXPECT_NE(page.output.find(section), std::string::npos) << section;
+
+	if (run("lintian --version").status != 0)
+		GTEST_SKIP() << "lintian is not installed";
+	const CommandResult lintian = run("lintian --fail-on error,warning '" + package.string() + "'");
+	EXPECT_EQ(lintian.status, 0) << lintian.output;
+	EXPECT_EQ(lintian.output.find("E: "), std::string::npos) << lintian.output;
+	EXPECT_EQ(lintian.output.find("W: "), std::string::npos) << lintian.output;
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include <chrono>
 #include <csignal>
 #include <filesystem>
+#include <functional>
 #include <thread>
 
 namespace ToolTests {
@@ -120,6 +121,38 @@ TEST_F(RenderErrorTest, StateFilesThePlugInRefusesOrThatCannotBeRead)
 	expectFailure({"--state-in", dir / "garbage.state"}, "the plug-in refused the state in '" + dir / "garbage.state" + "'");
 	writeBytes(dir / "empty.state", {});
 	expectFailure({"--state-in", dir / "empty.state"}, "refused the state");
+}
+
+// A preset file of another plug-in, a damaged one and one without the
+// component's chunk are refused, by --preset-file and --state-in alike.
+TEST_F(RenderErrorTest, PresetFilesOfOtherPlugInsOrDamagedAreRefused)
+{
+	const std::vector<std::uint8_t> pipes = readBytes(std::string(VELTRANE_PRESET_DIR) + "/Pipes.vstpreset");
+	const auto variant = [&](const std::string& name, const std::function<void(std::vector<std::uint8_t>&)>& change) {
+		std::vector<std::uint8_t> bytes = pipes;
+		change(bytes);
+		writeBytes(dir / name, bytes);
+		return dir / name;
+	};
+	const size_t classIdAt = 8, listAt = pipes.size() - 28;
+	const std::string foreign = variant("foreign.vstpreset", [&](auto& bytes) { bytes[classIdAt] = '0'; });
+	const std::string cut = variant("cut.vstpreset", [&](auto& bytes) { bytes.resize(listAt); });
+	const std::string overrun = variant("overrun.vstpreset", [&](auto& bytes) { bytes[listAt + 20] = 0x7f; });
+	const std::string chunkless = variant("chunkless.vstpreset", [&](auto& bytes) { bytes[listAt + 8 + 3] = 't'; });
+	writeBytes(dir / "bare.vstpreset", std::vector<std::uint8_t>(pipes.begin() + 48, pipes.begin() + 48 + 58));
+
+	for (const char* option : {"--preset-file", "--state-in"})
+	{
+		SCOPED_TRACE(option);
+		expectFailure({option, foreign, "--state-out", dir / "kept.state"},
+			"'" + foreign + "' is a preset of another plug-in (class 0FFFFFA8");
+		expectFailure({option, cut}, "'" + cut + "' is not a VST 3 preset file, or it is damaged");
+		expectFailure({option, dir / "bare.vstpreset"}, "is not a VST 3 preset file, or it is damaged");
+		expectFailure({option, overrun}, "'" + overrun + "' is damaged: its component state runs past the end");
+		expectFailure({option, chunkless}, "'" + chunkless + "' holds no component state");
+	}
+	expectFailure({"--preset-file", dir / "missing.vstpreset"}, "cannot open preset file");
+	expectFailure({"--preset-file", in}, "is not a VST 3 preset file");
 }
 
 TEST_F(RenderErrorTest, PlugInsThatCannotBeLoadedAreNamed)

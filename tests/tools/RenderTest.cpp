@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <filesystem>
 
 namespace ToolTests {
 namespace {
@@ -193,6 +195,35 @@ TEST_F(RenderTest, StateCarriesSettingsAndComesBeforeThePreset)
 	EXPECT_NE(firstDifference(stateThenPreset, restored), -1);
 	for (std::int64_t frame = settled; frame < set.frames(); ++frame)
 		ASSERT_EQ(stateThenPreset.at(frame, 1), presetOnly.at(frame, 1)) << "frame " << frame;
+}
+
+// The preset files the build writes, one per factory preset and named after
+// it, sound exactly as the presets do; a state saved as *.vstpreset is the
+// same file.
+TEST_F(RenderTest, FactoryPresetFilesRenderAsTheBuiltInPresets)
+{
+	const char* const names[] = {"Factory Preset", "Heavy", "Hollow Ring", "Banking", "Beats as Bass", "Crude Verb",
+		"Some Space", "Padding for Pads", "Good on Atmos", "Pipes", "Automate Me"};
+	std::vector<std::string> expectedFiles;
+	for (const char* name : names)
+		expectedFiles.push_back(std::string(name) + ".vstpreset");
+	std::sort(expectedFiles.begin(), expectedFiles.end());
+	std::vector<std::string> files;
+	for (const auto& entry : std::filesystem::directory_iterator(VELTRANE_PRESET_DIR))
+		files.push_back(entry.path().filename().string());
+	std::sort(files.begin(), files.end());
+	EXPECT_EQ(files, expectedFiles);
+
+	writeInput(testSignal(0.3));
+	for (const char* name : names)
+	{
+		SCOPED_TRACE(name);
+		const std::string file = std::string(VELTRANE_PRESET_DIR) + "/" + name + ".vstpreset";
+		const Audio builtIn = render({"--preset", name, "--state-out", dir / "saved.vstpreset"}, dir / "preset.wav");
+		expectSameSamples(render({"--preset-file", file}, dir / "file.wav"), builtIn);
+		EXPECT_EQ(readBytes(dir / "saved.vstpreset"), readBytes(file));
+	}
+	expectSameSamples(render({"--state-in", dir / "saved.vstpreset"}, out), readAudio(dir / "preset.wav"));
 }
 
 // Enable once the plug-in lets first-block parameter changes land without

@@ -4,6 +4,7 @@
 
 #include "AtomicFile.h"
 #include "EditorSession.h"
+#include "StateFile.h"
 #include "ToolError.h"
 #include "Usage.h"
 
@@ -94,7 +95,7 @@ int runEdit(const std::vector<std::string>& arguments)
 	if (!output)
 		return 0;
 	const std::vector<std::uint8_t> state = session.stateAfterEdits();
-	writeBytes(*output, state.data(), state.size());
+	writeStateFile(*output, state, session.classId());
 	output->commit();
 	std::printf("Saved the settings to '%s'.\n", stateOut->c_str());
 	return 0;

@@ -41,6 +41,7 @@ public:
 	// The plug-in's state once every value its editor sent has reached the
 	// audio side, as a host delivers edits: through a processing call.
 	std::vector<std::uint8_t> stateAfterEdits();
+	VeltraneHost::ClassId classId() const { return backend.classId(); }
 
 private:
 	Vst3Backend backend;

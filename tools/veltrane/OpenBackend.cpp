@@ -1,5 +1,6 @@
 #include "OpenBackend.h"
 
+#include "ClapBackend.h"
 #include "DefaultBundle.h"
 #include "Vst2Backend.h"
 #include "Vst3Backend.h"
@@ -8,12 +9,14 @@
 
 namespace Veltrane {
 
-const OptionSpec kPluginOptions[2] = {{"plugin", true}, {"vst2", false}};
+const OptionSpec kPluginOptions[3] = {{"plugin", true}, {"vst2", false}, {"clap", false}};
 
 PluginChoice choosePlugin(const ParsedCommandLine& commandLine)
 {
 	PluginChoice choice;
 	choice.format = commandLine.has("vst2") ? PluginFormat::vst2 : PluginFormat::vst3;
+	if (commandLine.has("clap"))
+		choice.format = PluginFormat::clap;
 	if (const auto path = commandLine.last("plugin"))
 		choice.path = *path;
 	else if (const char* fromEnvironment = std::getenv("VELTRANE_PLUGIN"); fromEnvironment && *fromEnvironment)
@@ -27,6 +30,8 @@ std::unique_ptr<RenderBackend> openBackend(const PluginChoice& choice)
 {
 	if (choice.format == PluginFormat::vst2)
 		return std::make_unique<Vst2Backend>(choice.path);
+	if (choice.format == PluginFormat::clap)
+		return std::make_unique<ClapBackend>(choice.path);
 	return std::make_unique<Vst3Backend>(choice.path);
 }
 

@@ -12,6 +12,7 @@ enum class PluginFormat
 {
 	vst3,
 	vst2,
+	clap,
 };
 
 struct PluginChoice
@@ -20,11 +21,12 @@ struct PluginChoice
 	std::string path;
 };
 
-// The options every plug-in command takes: --plugin PATH and --vst2.
-extern const OptionSpec kPluginOptions[2];
+// The options every plug-in command takes: --plugin PATH, --vst2 and --clap.
+extern const OptionSpec kPluginOptions[3];
 
 // --plugin PATH, else $VELTRANE_PLUGIN, else the default bundle (the one this
-// build made, or the installed one); --vst2 picks the VST 2 face of the same binary.
+// build made, or the installed one); --vst2 picks the VST 2 face of the same binary,
+// --clap its CLAP face.
 PluginChoice choosePlugin(const ParsedCommandLine& commandLine);
 
 // Throws ToolError when the plug-in cannot be loaded.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "host/ClassId.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -35,6 +37,8 @@ public:
 
 	virtual std::vector<ParameterDescription> parameters() const = 0;
 	virtual std::vector<std::string> presetNames() const = 0;
+	// The VST 3 component class, which preset files name their plug-in by.
+	virtual VeltraneHost::ClassId classId() const = 0;
 
 	// Main bus of `channels` (1 or 2) in and out, at most maxBlock frames a call.
 	virtual void configure(double sampleRate, int channels, int maxBlock) = 0;

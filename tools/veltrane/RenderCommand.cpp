@@ -7,6 +7,7 @@
 #include "FrameAdapters.h"
 #include "OpenBackend.h"
 #include "RenderJob.h"
+#include "StateFile.h"
 #include "Text.h"
 #include "ToolError.h"
 #include "Usage.h"
@@ -25,6 +26,7 @@ struct RenderRequest
 	std::string input;
 	std::string output;
 	std::optional<std::string> preset;
+	std::optional<std::string> presetFile;
 	std::vector<std::pair<std::string, std::string>> assignments;
 	std::optional<std::string> stateIn;
 	std::optional<std::string> stateOut;
@@ -35,8 +37,8 @@ struct RenderRequest
 
 std::optional<RenderRequest> parseRequest(const std::vector<std::string>& arguments)
 {
-	std::vector<OptionSpec> accepted = {{"preset", true}, {"set", true}, {"state-in", true}, {"state-out", true},
-		{"block", true}, {"tail", true}};
+	std::vector<OptionSpec> accepted = {{"preset", true}, {"preset-file", true}, {"set", true}, {"state-in", true},
+		{"state-out", true}, {"block", true}, {"tail", true}};
 	accepted.insert(accepted.end(), std::begin(kPluginOptions), std::end(kPluginOptions));
 	const ParsedCommandLine line = parseCommandLine(kCommand, arguments, accepted);
 	if (line.has("help"))
@@ -53,6 +55,9 @@ std::optional<RenderRequest> parseRequest(const std::vector<std::string>& argume
 	request.input = line.operands[0];
 	request.output = line.operands[1];
 	request.preset = line.last("preset");
+	request.presetFile = line.last("preset-file");
+	if (request.preset && request.presetFile)
+		throw UsageError(kCommand, "--preset and --preset-file both choose the preset; give one");
 	for (const std::string& text : line.all("set"))
 	{
 		const auto assignment = splitAssignment(text);
@@ -99,7 +104,12 @@ int runRender(const std::vector<std::string>& arguments)
 	checkDistinctFiles(*request);
 
 	const std::unique_ptr<RenderBackend> backend = openBackend(request->plugin);
-	const PluginSetup setup = resolveSetup(request->stateIn, request->preset, request->assignments, *backend);
+	PluginSetup setup = resolveSetup(request->stateIn, request->preset, request->assignments, *backend);
+	if (request->presetFile)
+	{
+		setup.presetState = readPresetFile(*request->presetFile, backend->classId());
+		setup.presetSource = *request->presetFile;
+	}
 
 	// Every output is claimed before the render, so a bad name fails early.
 	AtomicFile output(request->output);
@@ -120,7 +130,7 @@ int runRender(const std::vector<std::string>& arguments)
 	if (stateOutput)
 	{
 		const std::vector<std::uint8_t> state = backend->saveState();
-		writeBytes(*stateOutput, state.data(), state.size());
+		writeStateFile(*stateOutput, state, backend->classId());
 	}
 	writer.close();
 	output.commit();

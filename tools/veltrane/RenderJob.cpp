@@ -12,7 +12,7 @@ PluginSetup resolveSetup(const std::optional<std::string>& stateIn, const std::o
 	PluginSetup setup;
 	if (stateIn)
 	{
-		setup.state = readStateFile(*stateIn);
+		setup.state = readStateFile(*stateIn, backend.classId());
 		setup.stateSource = *stateIn;
 	}
 	if (preset)
@@ -27,6 +27,8 @@ void applySetup(RenderBackend& backend, const PluginSetup& setup)
 {
 	if (setup.state && !backend.loadState(*setup.state))
 		throw ToolError("the plug-in refused the state in '" + setup.stateSource + "'");
+	if (setup.presetState && !backend.loadState(*setup.presetState))
+		throw ToolError("the plug-in refused the preset in '" + setup.presetSource + "'");
 	if (setup.preset)
 		backend.selectPreset(*setup.preset);
 	for (const ParameterAssignment& assignment : setup.assignments)

@@ -19,11 +19,14 @@ struct PluginSetup
 	std::optional<std::vector<std::uint8_t>> state;
 	// The file the state came from, for the error when the plug-in refuses it.
 	std::string stateSource;
+	// A preset file's state, loaded after the state and instead of a preset.
+	std::optional<std::vector<std::uint8_t>> presetState;
+	std::string presetSource;
 	std::optional<int> preset;
 	std::vector<ParameterAssignment> assignments;
 };
 
-// Reads the state file and resolves the preset name and the TITLE=VALUE
+// Reads the state file (see StateFile.h) and resolves the preset name and the TITLE=VALUE
 // pairs against the backend's presets and parameters. Throws ToolError.
 PluginSetup resolveSetup(const std::optional<std::string>& stateIn, const std::optional<std::string>& preset,
 	const std::vector<std::pair<std::string, std::string>>& assignments, const RenderBackend& backend);

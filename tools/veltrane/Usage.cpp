@@ -25,6 +25,7 @@ const char* const kMainUsage =
 	"the bundle given by --plugin PATH, else $VELTRANE_PLUGIN, else the bundle\n"
 	"this build made, or once installed the one in /usr/lib/vst3 (PREFIX/lib/vst3);\n"
 	"--vst2 runs the same binary through its VST 2 entry point.\n"
+	"--clap runs it through its CLAP entry point (clap_entry).\n"
 	"\n"
 	"Exit status: 0 on success, 1 on bad input or a failed render, 2 on a usage error.\n";
 
@@ -35,18 +36,22 @@ const char* const kRenderUsage =
 	"... and the same sample format). OUT is replaced only once the render has\n"
 	"succeeded; a failure leaves it as it was.\n"
 	"\n"
-	"The plug-in is set up in this order: --state-in, then --preset, then each\n"
-	"--set in the order given; all of it is in place from the first sample.\n"
+	"The plug-in is set up in this order: --state-in, then --preset or\n"
+	"--preset-file, then each --set in the order given; all of it is in place\n"
+	"from the first sample.\n"
 	"\n"
 	"Options:\n"
 	"      --preset NAME      start from a factory preset (any case;\n"
 	"                         see 'veltrane presets')\n"
+	"      --preset-file FILE start from a VST 3 preset file (.vstpreset)\n"
 	"      --set PARAM=VALUE  set a parameter, by title in any case, to a value in\n"
 	"                         its own units: --set Delay=750; list parameters take\n"
 	"                         a label or its index: --set \"Delay State=Delay\";\n"
 	"                         repeatable (see 'veltrane params')\n"
 	"      --state-in FILE    load plug-in state saved by --state-out\n"
-	"      --state-out FILE   save the plug-in state after rendering\n"
+	"      --state-out FILE   save the plug-in state after rendering; a FILE\n"
+	"                         named *.vstpreset is a VST 3 preset file (for\n"
+	"                         --state-in too), any other a bare state\n"
 	"      --block N          frames per process call, 1..8192 (default 512)\n"
 	"      --tail SECONDS     after IN ends, go on rendering until the output has\n"
 	"                         stayed below -90 dBFS for 2.1 s, for at most SECONDS\n"
@@ -57,6 +62,8 @@ const char* const kRenderUsage =
 	"                         point (VSTPluginMain) instead; its VST 3 face still\n"
 	"                         gives the parameters' ranges and units, and the\n"
 	"                         state files are the same for both\n"
+	"      --clap             run the binary through its CLAP entry point\n"
+	"                         (clap_entry) instead; same settings, same state\n"
 	"  -h, --help             show this help and exit\n"
 	"\n"
 	"A progress bar appears on stderr when it is a terminal and the render\n"
@@ -72,6 +79,7 @@ const char* const kDemoUsage =
 	"      --preset NAME  the factory preset (default \"Crude Verb\")\n"
 	"      --plugin PATH  the .vst3 bundle to load\n"
 	"      --vst2         use the binary's VST 2 entry point (VSTPluginMain)\n"
+	"      --clap         use the binary's CLAP entry point (clap_entry)\n"
 	"  -h, --help         show this help and exit\n";
 
 const char* const kPresetsUsage =
@@ -81,6 +89,7 @@ const char* const kPresetsUsage =
 	"Options:\n"
 	"      --plugin PATH  the .vst3 bundle to load\n"
 	"      --vst2         use the binary's VST 2 entry point (VSTPluginMain)\n"
+	"      --clap         use the binary's CLAP entry point (clap_entry)\n"
 	"  -h, --help         show this help and exit\n";
 
 const char* const kParamsUsage =
@@ -92,6 +101,7 @@ const char* const kParamsUsage =
 	"Options:\n"
 	"      --plugin PATH  the .vst3 bundle to load\n"
 	"      --vst2         use the binary's VST 2 entry point (VSTPluginMain)\n"
+	"      --clap         use the binary's CLAP entry point (clap_entry)\n"
 	"  -h, --help         show this help and exit\n";
 
 const char* const kSnapshotUsage =
@@ -119,7 +129,8 @@ const char* const kEditUsage =
 	"Opens the plug-in's editor in a window of its own on the X11 desktop\n"
 	"($DISPLAY), so that settings can be dialled in by hand. When the window is\n"
 	"closed, the settings are written to the --state-out file, which\n"
-	"'veltrane render --state-in' reads.\n"
+	"'veltrane render --state-in' reads: a VST 3 preset file when its name ends\n"
+	"in .vstpreset, which hosts' preset browsers open, else a bare state.\n"
 	"\n"
 	"Options:\n"
 	"      --state-in FILE    start from a state saved by --state-out\n"

@@ -68,6 +68,12 @@ std::vector<std::string> Vst2Backend::presetNames() const
 	return names;
 }
 
+// VST 2 knows no class ids; the VST 3 face of the same binary names the plug-in.
+VeltraneHost::ClassId Vst2Backend::classId() const
+{
+	return describer.instance.classId();
+}
+
 void Vst2Backend::configure(double sampleRate, int channels, int maxBlock)
 {
 	if (face.inputCount() < 2 || face.outputCount() < 2)

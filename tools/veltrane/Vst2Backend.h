@@ -23,6 +23,7 @@ public:
 
 	std::vector<ParameterDescription> parameters() const override;
 	std::vector<std::string> presetNames() const override;
+	VeltraneHost::ClassId classId() const override;
 
 	void configure(double sampleRate, int channels, int maxBlock) override;
 	bool loadState(const std::vector<std::uint8_t>& state) override;

@@ -44,6 +44,11 @@ std::vector<std::string> Vst3Backend::presetNames() const
 	return names;
 }
 
+VeltraneHost::ClassId Vst3Backend::classId() const
+{
+	return loaded.instance.classId();
+}
+
 std::optional<ParamID> Vst3Backend::findPresetParameter() const
 {
 	IEditController& controller = loaded.instance.controller();
