@@ -11,6 +11,9 @@
 #include <gtest/gtest.h>
 
 #include <X11/keysym.h>
+#include <xcb/damage.h>
+
+#include <cstdlib>
 
 using namespace PlatformTest;
 using namespace VSTGUI;
@@ -137,4 +140,88 @@ TEST(X11Frame, TimersTickOnTheHostRunLoopAndOutliveTheFirstFrame)
 	// No frame, no run loop: a started timer never fires.
 	timer->start();
 	EXPECT_EQ(first.runLoop.timerCount() + secondLoop.timerCount(), 0u);
+}
+
+namespace {
+
+// Counts the pixels the X server reports drawn into one window, as a
+// compositor sees them (the DAMAGE extension), on a connection of its own.
+class DamageCounter
+{
+public:
+	explicit DamageCounter(xcb_window_t window) : connection(xcb_connect(nullptr, nullptr))
+	{
+		const xcb_query_extension_reply_t* extension = xcb_get_extension_data(connection, &xcb_damage_id);
+		present = extension && extension->present;
+		if (!present)
+			return;
+		firstEvent = extension->first_event;
+		free(xcb_damage_query_version_reply(connection, xcb_damage_query_version(connection, 1, 1), nullptr));
+		damage = xcb_generate_id(connection);
+		xcb_damage_create(connection, damage, window, XCB_DAMAGE_REPORT_LEVEL_RAW_RECTANGLES);
+		sync();
+	}
+	~DamageCounter() { xcb_disconnect(connection); }
+
+	bool available() const { return present; }
+	// Pixels drawn since the last call.
+	long takePixels()
+	{
+		sync();
+		long pixels = 0;
+		while (xcb_generic_event_t* event = xcb_poll_for_event(connection))
+		{
+			if ((event->response_type & 0x7f) == firstEvent + XCB_DAMAGE_NOTIFY)
+			{
+				const auto* notify = reinterpret_cast<xcb_damage_notify_event_t*>(event);
+				pixels += long(notify->area.width) * notify->area.height;
+			}
+			free(event);
+		}
+		return pixels;
+	}
+
+private:
+	// A round trip: every event the server sent before it has arrived.
+	void sync() { free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr)); }
+
+	xcb_connection_t* connection;
+	bool present = false;
+	uint8_t firstEvent = 0;
+	xcb_damage_damage_t damage = 0;
+};
+
+} // namespace
+
+// The editor redraws its whole frame on every refresh tick; only pixels that
+// look different from what the window shows may reach the X server.
+TEST(X11Frame, RedrawsThatChangeNothingSendNothingToTheServer)
+{
+	Host host;
+	FrameConfig config(host.runLoop);
+	RecordingView* target = nullptr;
+	CFrame* frame = makeFrame(nullptr, target);
+	ASSERT_TRUE(frame->open(host.window.parentHandle(), PlatformType::kX11EmbedWindowID, &config));
+	const auto child = host.children().at(0);
+	ASSERT_TRUE(host.runLoop.pumpUntil([&] { return host.showsRedAt(child, 150, 100); }, 2000));
+
+	DamageCounter damage(child);
+	ASSERT_TRUE(damage.available());
+	int ticks = 0;
+	auto refresh = makeOwned<CVSTGUITimer>([&](CVSTGUITimer*) { ++ticks; frame->invalid(); }, 50, true);
+	damage.takePixels();
+	ASSERT_TRUE(host.runLoop.pumpUntil([&] { return ticks >= 8; }, 3000));
+	EXPECT_EQ(damage.takePixels(), 0);
+
+	// A view that moves 10 pixels sends about what it uncovers and covers.
+	target->setViewSize(CRect(110, 50, 210, 150));
+	const int moved = ticks;
+	ASSERT_TRUE(host.runLoop.pumpUntil([&] { return ticks >= moved + 3; }, 3000));
+	const long sent = damage.takePixels();
+	EXPECT_GT(sent, 0);
+	EXPECT_LT(sent, kEditorWidth * kEditorHeight / 8);
+	EXPECT_TRUE(host.showsRedAt(child, 205, 100));
+
+	refresh->stop();
+	frame->close();
 }
