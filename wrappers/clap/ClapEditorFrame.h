@@ -8,18 +8,18 @@
 #include "clap/ext/gui.h"
 #include "clap/ext/timer-support.h"
 
+#include "public.sdk/source/vst/utility/plugframerunloop.h"
 #include "public.sdk/source/vst/utility/pollrunloop.h"
 
 #include "pluginterfaces/gui/iplugview.h"
 
-#include <atomic>
 #include <vector>
 
 namespace Steinberg {
 namespace Vst {
 namespace Clap {
 
-class EditorFrame final : public IPlugFrame, public Linux::IRunLoop
+class EditorFrame final : public PlugFrameRunLoop
 {
 public:
 	// Starts with one reference, owned by the caller. gui may be null.
@@ -42,10 +42,6 @@ public:
 	tresult PLUGIN_API registerTimer(Linux::ITimerHandler* handler, Linux::TimerInterval milliseconds) SMTG_OVERRIDE;
 	tresult PLUGIN_API unregisterTimer(Linux::ITimerHandler* handler) SMTG_OVERRIDE;
 
-	//---FUnknown
-	tresult PLUGIN_API queryInterface(const TUID iid, void** obj) SMTG_OVERRIDE;
-	uint32 PLUGIN_API addRef() SMTG_OVERRIDE;
-	uint32 PLUGIN_API release() SMTG_OVERRIDE;
 
 private:
 	struct Timer
@@ -58,7 +54,6 @@ private:
 	bool startPolling();
 	void stopPolling();
 
-	std::atomic<uint32> refCount {1};
 	const clap_host_t* host;
 	const clap_host_timer_support_t* hostTimers;
 	const clap_host_gui_t* hostGui;

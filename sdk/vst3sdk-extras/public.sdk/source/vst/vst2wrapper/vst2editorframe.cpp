@@ -43,36 +43,6 @@ tresult PLUGIN_API EditorFrame::unregisterTimer(Linux::ITimerHandler* handler)
 	return loop.unregisterTimer(handler);
 }
 
-tresult PLUGIN_API EditorFrame::queryInterface(const TUID iid, void** obj)
-{
-	if (!obj)
-		return kInvalidArgument;
-	if (FUnknownPrivate::iidEqual(iid, FUnknown::iid) || FUnknownPrivate::iidEqual(iid, IPlugFrame::iid))
-		*obj = static_cast<IPlugFrame*>(this);
-	else if (FUnknownPrivate::iidEqual(iid, Linux::IRunLoop::iid))
-		*obj = static_cast<Linux::IRunLoop*>(this);
-	else
-	{
-		*obj = nullptr;
-		return kNoInterface;
-	}
-	addRef();
-	return kResultOk;
-}
-
-uint32 PLUGIN_API EditorFrame::addRef()
-{
-	return ++refCount;
-}
-
-uint32 PLUGIN_API EditorFrame::release()
-{
-	const uint32 count = --refCount;
-	if (count == 0)
-		delete this;
-	return count;
-}
-
 } // namespace Vst2
 } // namespace Vst
 } // namespace Steinberg

@@ -6,16 +6,16 @@
 
 #include "vst2interface.h"
 
+#include "public.sdk/source/vst/utility/plugframerunloop.h"
 #include "public.sdk/source/vst/utility/pollrunloop.h"
 
-#include <atomic>
 #include <functional>
 
 namespace Steinberg {
 namespace Vst {
 namespace Vst2 {
 
-class EditorFrame final : public IPlugFrame, public Linux::IRunLoop
+class EditorFrame final : public PlugFrameRunLoop
 {
 public:
 	// sizeWindow asks the VST 2 host for a new window size (width, height).
@@ -38,15 +38,10 @@ public:
 	tresult PLUGIN_API registerTimer(Linux::ITimerHandler* handler, Linux::TimerInterval milliseconds) SMTG_OVERRIDE;
 	tresult PLUGIN_API unregisterTimer(Linux::ITimerHandler* handler) SMTG_OVERRIDE;
 
-	//---FUnknown
-	tresult PLUGIN_API queryInterface(const TUID iid, void** obj) SMTG_OVERRIDE;
-	uint32 PLUGIN_API addRef() SMTG_OVERRIDE;
-	uint32 PLUGIN_API release() SMTG_OVERRIDE;
 
 private:
 	virtual ~EditorFrame() = default;
 
-	std::atomic<uint32> refCount {1};
 	SizeWindow sizeWindow;
 	PollRunLoop loop;
 };
