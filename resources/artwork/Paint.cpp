@@ -143,8 +143,12 @@ void sprinkleGrain(cairo_t* cr, double x, double y, double w, double h, uint32_t
     const int stride = cairo_image_surface_get_stride(s);
     const int sw = cairo_image_surface_get_width(s);
     const int sh = cairo_image_surface_get_height(s);
-    const int x0 = std::max(0, int(x)), y0 = std::max(0, int(y));
-    const int x1 = std::min(sw, int(x + w)), y1 = std::min(sh, int(y + h));
+    // One grain a surface pixel: the box in the surface's pixels (scaled for HiDPI pictures).
+    double left = x, top = y, right = x + w, bottom = y + h;
+    cairo_user_to_device(cr, &left, &top);
+    cairo_user_to_device(cr, &right, &bottom);
+    const int x0 = std::max(0, int(left)), y0 = std::max(0, int(top));
+    const int x1 = std::min(sw, int(right)), y1 = std::min(sh, int(bottom));
     Grain grain(seed);
     for (int row = y0; row < y1; ++row) {
         uint32_t* px = reinterpret_cast<uint32_t*>(data + row * stride);

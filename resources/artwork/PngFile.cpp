@@ -44,6 +44,10 @@ bool writeRgbaPng(cairo_surface_t* surface, const std::string& path) {
         png_init_io(png, file);
         png_set_IHDR(png, info, width, height, 8, PNG_COLOR_TYPE_RGB_ALPHA, PNG_INTERLACE_NONE,
                      PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+        // Unfiltered rows: the editor decodes its knob strips about a third
+        // faster than adaptively filtered ones, and these drawn pictures
+        // even come out smaller.
+        png_set_filter(png, 0, PNG_FILTER_NONE);
         png_write_info(png, info);
         for (int y = 0; y < height; ++y) {
             unpremultiplyRow(reinterpret_cast<const uint32_t*>(data + size_t(y) * stride), row.data(), width);

@@ -33,9 +33,10 @@ void draw(cairo_t* cr, const Picture& p) {
 
 }  // namespace
 
-cairo_surface_t* render(const Picture& p) {
-    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, p.width, p.height);
+cairo_surface_t* render(const Picture& p, int scale) {
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, p.width * scale, p.height * scale);
     cairo_t* cr = cairo_create(surface);
+    cairo_scale(cr, scale, scale);
     // Grey-scale antialiasing keeps text free of any screen's subpixel order.
     cairo_font_options_t* options = cairo_font_options_create();
     cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);

@@ -2,6 +2,7 @@
 # timers on the host's run loop.
 list(APPEND VSTGUI_PLATFORM_SOURCES
   vstgui/lib/platform/linux/x11backbuffer.cpp
+  vstgui/lib/platform/linux/x11desktopscale.cpp
   vstgui/lib/platform/linux/x11frame.cpp
   vstgui/lib/platform/linux/x11keyboard.cpp
   vstgui/lib/platform/linux/x11platformfactory.cpp

@@ -5,5 +5,4 @@ list(APPEND VSTGUI_VST3_SOURCES
   ${bindings}/vst3editorcontrols.cpp
   ${bindings}/vst3editorsizing.cpp
   ${bindings}/parameterchangelistener.cpp
-  ${bindings}/vst3editor_iids.cpp
 )

@@ -70,10 +70,15 @@ TEST(EditorResources, EveryBitmapTheDescriptionNamesIsInTheBundleWithItsLayout) 
 
     std::map<std::string, int> kinds;
     std::set<std::string> files;
+    std::map<std::string, std::string> larger;  // "name#2x" entries by the name they enlarge
     int entries = 0, tiled = 0;
     for (pugi::xml_node b : root.child("bitmaps").children("bitmap")) {
-        ++entries;
         const std::string name = b.attribute("name").value();
+        if (name.size() > 3 && name.compare(name.size() - 3, 3, "#2x") == 0) {
+            larger[name.substr(0, name.size() - 3)] = b.attribute("path").value();
+            continue;
+        }
+        ++entries;
         const std::string kind = b.attribute("plinthtype").value();
         ++kinds[kind];
         tiled += !b.attribute("nineparttiled-offsets").empty();
@@ -106,7 +111,24 @@ TEST(EditorResources, EveryBitmapTheDescriptionNamesIsInTheBundleWithItsLayout) 
     EXPECT_FALSE(fs::exists(kResources / "onoff.png"));
     int pngs = 0;
     for (const auto& entry : fs::directory_iterator(kResources)) pngs += entry.path().extension() == ".png";
-    EXPECT_EQ(pngs, 143);
+    EXPECT_EQ(pngs, 143 + 142);
+
+    // Every picture also at twice the size for HiDPI screens, VSTGUI's way:
+    // an entry "name#2x" naming "name#2x.png", the same layout at twice the
+    // pixels. Only "hugeknob" has none: 2 x 17280 pixels is past cairo's 32767.
+    EXPECT_EQ(larger.size(), 142u);
+    for (const std::string& name : files) {
+        const std::string base = name.substr(0, name.size() - 4);
+        if (base == "onoff" || base == "hugeknob") continue;
+        SCOPED_TRACE(base);
+        ASSERT_EQ(larger[base], base + "#2x.png");
+        const PngHeader own = readPngHeader(kResources / name);
+        const PngHeader twice = readPngHeader(kResources / larger[base]);
+        ASSERT_TRUE(twice.valid);
+        EXPECT_EQ(std::make_pair(twice.width, twice.height), std::make_pair(2 * own.width, 2 * own.height));
+        EXPECT_EQ(std::make_pair(twice.bitDepth, twice.colourType), std::make_pair(8, 6));
+    }
+    EXPECT_EQ(larger.count("hugeknob"), 0u);
 }
 
 TEST(EditorResources, EditorTemplateAndControlTags) {

@@ -89,7 +89,8 @@ int runEdit(const std::vector<std::string>& arguments)
 	else
 		std::fputs("veltrane: note: without --state-out the settings are not saved\n", stderr);
 	{
-		const IPtr<IPlugView> view = session.createEditor();
+		// Without --scale the editor follows the desktop, as with a host that says nothing.
+		const IPtr<IPlugView> view = session.createEditor(start.scale);
 		showUntilClosed(*view);
 	}
 	if (!output)

@@ -5,6 +5,7 @@
 #include "RenderJob.h"
 #include "ToolError.h"
 
+#include "pluginterfaces/gui/iplugviewcontentscalesupport.h"
 #include "pluginterfaces/vst/ivsteditcontroller.h"
 
 #include <map>
@@ -20,9 +21,13 @@ constexpr double kSampleRate = 48000.0;
 constexpr int kChannels = 2;
 constexpr int kBlock = 64;
 
+constexpr double kSmallestScale = 0.25;
+constexpr double kLargestScale = 8.0;
+
 } // namespace
 
-const OptionSpec kEditorStartOptions[4] = {{"state-in", true}, {"preset", true}, {"set", true}, {"plugin", true}};
+const OptionSpec kEditorStartOptions[5] = {
+	{"state-in", true}, {"preset", true}, {"set", true}, {"plugin", true}, {"scale", true}};
 
 EditorStart readEditorStart(const std::string& command, const ParsedCommandLine& line)
 {
@@ -37,6 +42,8 @@ EditorStart readEditorStart(const std::string& command, const ParsedCommandLine&
 		start.assignments.push_back(*assignment);
 	}
 	start.pluginPath = choosePlugin(line).path;
+	if (const std::optional<std::string> scale = line.last("scale"))
+		start.scale = parseNumberOption(command, "scale", *scale, kSmallestScale, kLargestScale);
 	return start;
 }
 
@@ -49,11 +56,17 @@ EditorSession::EditorSession(const EditorStart& start) : backend(start.pluginPat
 	backend.instance().componentHandler().clear();
 }
 
-IPtr<IPlugView> EditorSession::createEditor()
+IPtr<IPlugView> EditorSession::createEditor(std::optional<double> scale)
 {
 	IPtr<IPlugView> view = owned(backend.instance().controller().createView(ViewType::kEditor));
 	if (!view)
 		throw ToolError("the plug-in offers no editor");
+	if (scale)
+	{
+		FUnknownPtr<IPlugViewContentScaleSupport> scaling(view);
+		if (!scaling || scaling->setContentScaleFactor(static_cast<IPlugViewContentScaleSupport::ScaleFactor>(*scale)) != kResultTrue)
+			throw ToolError("the plug-in's editor cannot be scaled");
+	}
 	return view;
 }
 

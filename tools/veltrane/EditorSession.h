@@ -21,10 +21,12 @@ struct EditorStart
 	std::optional<std::string> preset;
 	std::vector<std::pair<std::string, std::string>> assignments;
 	std::string pluginPath;
+	// The content scale to ask of the editor; without it the command's own choice.
+	std::optional<double> scale;
 };
 
-// The options behind EditorStart: --state-in, --preset, --set, --plugin.
-extern const OptionSpec kEditorStartOptions[4];
+// The options behind EditorStart: --state-in, --preset, --set, --plugin, --scale.
+extern const OptionSpec kEditorStartOptions[5];
 // Throws UsageError for a malformed --set.
 EditorStart readEditorStart(const std::string& command, const ParsedCommandLine& line);
 
@@ -35,8 +37,10 @@ class EditorSession
 public:
 	explicit EditorSession(const EditorStart& start);
 
-	// The view a host would show; throws ToolError when the plug-in offers none.
-	Steinberg::IPtr<Steinberg::IPlugView> createEditor();
+	// The view a host would show, at scale when one is given (through
+	// IPlugViewContentScaleSupport, as a HiDPI host asks); throws ToolError
+	// when the plug-in offers none.
+	Steinberg::IPtr<Steinberg::IPlugView> createEditor(std::optional<double> scale = std::nullopt);
 
 	// The plug-in's state once every value its editor sent has reached the
 	// audio side, as a host delivers edits: through a processing call.

@@ -84,8 +84,10 @@ int runSnapshot(const std::vector<std::string>& arguments)
 		throw UsageError(kCommand, "--template needs --description");
 	const std::string outputPath = line.operands[0];
 
-	EditorSession session(readEditorStart(kCommand, line));
-	const IPtr<IPlugView> view = session.createEditor();
+	const EditorStart start = readEditorStart(kCommand, line);
+	EditorSession session(start);
+	// Scale 1 unless asked: a picture never depends on the desktop it is made on.
+	const IPtr<IPlugView> view = session.createEditor(start.scale.value_or(1.0));
 	const FUnknownPtr<IEditorSnapshot> snapshot(view);
 	if (!snapshot)
 		throw ToolError("the plug-in's editor cannot draw without a window");

@@ -107,7 +107,8 @@ const char* const kParamsUsage =
 const char* const kSnapshotUsage =
 	"Usage: veltrane snapshot OUT [OPTION]...\n"
 	"Draws the plug-in's editor, without a window, into the PNG picture OUT at\n"
-	"its own size (485 x 270), with the same views and drawing as on screen.\n"
+	"its own size (485 x 270, or that times --scale), with the same views and\n"
+	"drawing as on screen.\n"
 	"The knobs and switches show the settings chosen by the options, applied\n"
 	"in this order: --state-in, --preset, then each --set as given.\n"
 	"\n"
@@ -121,6 +122,7 @@ const char* const kSnapshotUsage =
 	"                         layouts); a custom view it cannot build falls back\n"
 	"                         to the stock class of its entry, if any\n"
 	"      --template NAME    the template of FILE to draw (default: its first)\n"
+	"      --scale F          draw for a screen of scale F (2: HiDPI, 970 x 540)\n"
 	"      --plugin PATH      the .vst3 bundle to load\n"
 	"  -h, --help             show this help and exit\n";
 
@@ -137,6 +139,8 @@ const char* const kEditUsage =
 	"      --state-out FILE   save the settings here when the window closes\n"
 	"      --preset NAME      start from a factory preset (any case)\n"
 	"      --set PARAM=VALUE  set a parameter in its own units; repeatable\n"
+	"      --scale F          show the editor at scale F (default: the desktop's\n"
+	"                         Xft.dpi over 96)\n"
 	"      --plugin PATH      the .vst3 bundle to load\n"
 	"  -h, --help             show this help and exit\n";
 

@@ -215,13 +215,34 @@ void CDrawContext::clearRect(const CRect& rect)
 	end();
 }
 
+double CDrawContext::getDrawingScale() const
+{
+	// A uniform scale (the frame's zoom) counts; a rotation or a stretch keeps the context's own.
+	const auto& t = getCurrentTransform();
+	return t.m11 == t.m22 && t.m12 == 0 && t.m21 == 0 && t.m11 > 0 ? scaleFactor * t.m11 : scaleFactor;
+}
+
 void CDrawContext::drawBitmap(CBitmap* bitmap, const CRect& dest, const CPoint& offset, float alpha)
 {
-	if (!bitmap || !bitmap->getSurface() || dest.isEmpty() || !begin(true))
+	if (!bitmap || dest.isEmpty())
+		return;
+	double resolution = 1.;
+	cairo_surface_t* surface = bitmap->getSurface(getDrawingScale(), &resolution);
+	if (!surface || !begin(true))
 		return;
 	cairo_rectangle(cr, dest.left, dest.top, dest.getWidth(), dest.getHeight());
 	cairo_clip(cr);
-	cairo_set_source_surface(cr, bitmap->getSurface(), dest.left - offset.x, dest.top - offset.y);
+	cairo_set_source_surface(cr, surface, dest.left - offset.x, dest.top - offset.y);
+	if (resolution != 1.)
+	{
+		// A larger picture is drawn at the picture's own size: its pixels
+		// land one to one at its scale, and are filtered down at 1.5.
+		cairo_matrix_t matrix;
+		cairo_matrix_init_scale(&matrix, resolution, resolution);
+		cairo_matrix_translate(&matrix, offset.x - dest.left, offset.y - dest.top);
+		cairo_pattern_set_matrix(cairo_get_source(cr), &matrix);
+		cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_GOOD);
+	}
 	cairo_paint_with_alpha(cr, alpha * currentState.globalAlpha);
 	end();
 }

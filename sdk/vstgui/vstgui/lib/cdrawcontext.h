@@ -102,6 +102,9 @@ public:
 	};
 
 	double getScaleFactor() const { return scaleFactor; }
+	// Surface pixels per local unit: the scale factor times the transform's
+	// scale (the frame's zoom); bitmaps pick their resolution by it.
+	double getDrawingScale() const;
 	const CRect& getSurfaceRect() const { return surfaceRect; }
 	cairo_t* getCairo() const { return cr; }
 

@@ -3,6 +3,7 @@
 
 #include "../lib/controls/ccontrol.h"
 #include "../lib/cvstguitimer.h"
+#include "../lib/platform/platformfactory.h"
 #include "../uidescription/uiattributes.h"
 #include "../uidescription/uidescription.h"
 
@@ -59,6 +60,8 @@ VST3Editor::~VST3Editor()
 void VST3Editor::init()
 {
 	setIdleRate(300);
+	// Until the host says otherwise, the desktop's scale.
+	contentScaleFactor = getDesktopScaleFactor();
 	// Parameters tell their listeners through the SDK's update handler; an
 	// edit controller that is not an EditControllerEx1 does not create it.
 	Steinberg::UpdateHandler::instance();
@@ -100,7 +103,12 @@ bool PLUGIN_API VST3Editor::open(void* parent, const PlatformType& type)
 	frame->enableTooltips(tooltipsEnabled);
 	frame->registerViewAddedRemovedObserver(this);
 	frame->registerMouseObserver(this);
-	if (!buildView() || !frame->open(parent, type, platformConfig))
+	// Scaled (and the pictures decoded) before the window exists: it is made
+	// at its final size and its first frame is drawn without waiting.
+	const bool built = buildView();
+	if (built)
+		applyScale();
+	if (!built || !frame->open(parent, type, platformConfig))
 	{
 		releaseViews();
 		frame->unregisterMouseObserver(this);
@@ -108,7 +116,6 @@ bool PLUGIN_API VST3Editor::open(void* parent, const PlatformType& type)
 		std::exchange(frame, nullptr)->forget();
 		return false;
 	}
-	applyScale();
 	if (delegate)
 		delegate->didOpen(this);
 	return true;

@@ -6,6 +6,7 @@
 
 namespace VSTGUI {
 
+// One rounding everywhere, half up (485 at 1.5 is 728), as the window's own pixels.
 Steinberg::ViewRect VST3Editor::scaledRect(const CPoint& size) const
 {
 	double scale = getAbsScaleFactor();
@@ -15,6 +16,9 @@ Steinberg::ViewRect VST3Editor::scaledRect(const CPoint& size) const
 
 void VST3Editor::applyScale()
 {
+	// The pictures this scale draws, decoded together before anything redraws.
+	if (frame && description)
+		description->decodeBitmaps(getAbsScaleFactor());
 	resizingFromInside = true;
 	if (frame)
 		frame->setZoom(getAbsScaleFactor());

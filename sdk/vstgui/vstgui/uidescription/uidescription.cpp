@@ -8,6 +8,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <vector>
 
 namespace VSTGUI {
 
@@ -85,6 +86,19 @@ bool parseTag(const std::string& text, int32_t& tag)
 	return UIAttributes::stringToInteger(text, tag);
 }
 
+// VSTGUI's naming of a larger resolution: the name, '#' (or '_'), the
+// factor and 'x', as in "codeback#2x".
+bool splitScaleFactor(const std::string& name, std::string& base, double& factor)
+{
+	const size_t mark = name.find_last_of("#_");
+	if (mark == std::string::npos || name.size() < mark + 3 || name.back() != 'x')
+		return false;
+	if (!UIAttributes::stringToDouble(name.substr(mark + 1, name.size() - mark - 2), factor) || !(factor > 0))
+		return false;
+	base = name.substr(0, mark);
+	return true;
+}
+
 } // namespace
 
 UIDescription::UIDescription(const CResourceDescription& xmlFile, IViewFactory* viewFactory)
@@ -126,10 +140,29 @@ CBitmap* UIDescription::getBitmap(UTF8StringPtr name) const
 	auto* path = entry ? entry->attributes->getAttributeValue("path") : nullptr;
 	if (!path || path->empty())
 		return nullptr;
-	// A missing or damaged picture still gives a bitmap: an empty one.
-	auto bitmap = makeOwned<CBitmap>(CResourceDescription(path->c_str()));
+	// A missing picture still gives a bitmap: an empty one. The pixels are
+	// decoded when first drawn, or all at once by decodeBitmaps.
+	auto bitmap = CBitmap::decodedOnDemand(CResourceDescription(path->c_str()));
+	// Entries named after this one with a scale factor ("codeback#2x") are its
+	// larger resolutions, as VSTGUI pairs them.
+	for (const auto& other : resources->content.bitmaps)
+	{
+		std::string base;
+		double factor = 1.;
+		auto* otherPath = other.attributes->getAttributeValue("path");
+		if (otherPath && splitScaleFactor(other.name, base, factor) && base == name && factor != 1.)
+			bitmap->addBitmap(CResourceDescription(otherPath->c_str()), factor);
+	}
 	resources->bitmaps.emplace(name, bitmap);
 	return bitmap;
+}
+
+void UIDescription::decodeBitmaps(double scaleFactor) const
+{
+	std::vector<CBitmap*> handedOut;
+	for (const auto& cached : resources->bitmaps)
+		handedOut.push_back(cached.second);
+	VSTGUI::decodeBitmaps(handedOut, scaleFactor);
 }
 
 CFontDesc* UIDescription::getFont(UTF8StringPtr name) const

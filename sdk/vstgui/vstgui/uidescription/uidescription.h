@@ -46,6 +46,11 @@ public:
 	UTF8StringPtr lookupBitmapName(const CBitmap* bitmap) const override;
 	UTF8StringPtr lookupControlTagName(int32_t tag) const override;
 
+	// In-house: decodes every picture handed out so far at the resolution a
+	// drawing at scaleFactor uses, several at once (see decodeBitmaps in
+	// cbitmap.h). An editor calls it once its views are built.
+	void decodeBitmaps(double scaleFactor) const;
+
 	// The controller createView works for; also set while createView runs.
 	void setController(IController* newController) const { controller = newController; }
 

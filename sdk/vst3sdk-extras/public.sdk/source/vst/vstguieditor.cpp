@@ -2,6 +2,7 @@
 
 #include "vstguix11runloop.h"
 
+#include <cmath>
 #include <cstring>
 
 namespace Steinberg {
@@ -52,7 +53,9 @@ tresult PLUGIN_API VSTGUIEditor::attached(void* parent, FIDString type)
 	auto* window = frame ? frame->getPlatformFrame() : nullptr;
 	if (window && window->getSize(windowSize))
 	{
-		ViewRect size(0, 0, static_cast<int32>(windowSize.getWidth()), static_cast<int32>(windowSize.getHeight()));
+		// Rounded half up, as the window's own pixels are (727.5 makes 728).
+		ViewRect size(0, 0, static_cast<int32>(std::lround(windowSize.getWidth())),
+			static_cast<int32>(std::lround(windowSize.getHeight())));
 		if (size.getWidth() != rect.getWidth() || size.getHeight() != rect.getHeight())
 		{
 			setRect(size);

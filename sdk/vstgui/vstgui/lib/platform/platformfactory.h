@@ -15,4 +15,8 @@ SharedPointer<IPlatformFrame> createPlatformFrame(IPlatformFrameCallback* frame,
 // (platform_x11.h); with no run loop it is a timer that never fires.
 SharedPointer<IPlatformTimer> createPlatformTimer(IPlatformTimerCallback* callback);
 
+// In-house: the scale the desktop asks of windows, for hosts that give none
+// (on X11 the resource Xft.dpi over 96: 192 dpi is 2). 1 without a desktop.
+double getDesktopScaleFactor();
+
 } // namespace VSTGUI

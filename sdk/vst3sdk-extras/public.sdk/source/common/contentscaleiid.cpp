@@ -1,5 +1,5 @@
 // The Debian copy of the SDK declares the content-scale interface but defines
-// its id nowhere; VST3Editor is the one that answers for it.
+// its id nowhere; editors answer for it and hosts ask for it.
 #include "pluginterfaces/gui/iplugviewcontentscalesupport.h"
 
 namespace Steinberg {
