@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <fstream>
 
 using namespace VSTGUI;
@@ -39,6 +40,39 @@ TEST(Bitmap, MissingOrDamagedPngHasNoSurfaceAndDrawsNothing)
 		knob->draw(canvas.context);
 	}
 	EXPECT_EQ(canvas.pixel(5, 5), 0u);
+}
+
+// The editor's own PNG reader must give exactly cairo's pixels: a gradient of
+// colour and translucency that libpng writes with every kind of row filter.
+TEST(Bitmap, PicturesDecodeToCairosOwnPixels)
+{
+	TemporaryResourceFolder folder;
+	const std::string path = folder.file("gradient.png");
+	{
+		cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 37, 29);
+		cairo_t* cr = cairo_create(s);
+		cairo_pattern_t* ramp = cairo_pattern_create_linear(0, 0, 37, 29);
+		cairo_pattern_add_color_stop_rgba(ramp, 0, 1, 0.2, 0.7, 0);
+		cairo_pattern_add_color_stop_rgba(ramp, 0.6, 0.1, 0.9, 0.3, 0.55);
+		cairo_pattern_add_color_stop_rgba(ramp, 1, 0.8, 0.5, 0.0, 1);
+		cairo_set_source(cr, ramp);
+		cairo_paint(cr);
+		cairo_pattern_destroy(ramp);
+		cairo_destroy(cr);
+		cairo_surface_write_to_png(s, path.c_str());
+		cairo_surface_destroy(s);
+	}
+	cairo_surface_t* reference = cairo_image_surface_create_from_png(path.c_str());
+	auto bitmap = makeOwned<CBitmap>(CResourceDescription("gradient.png"));
+	cairo_surface_t* decoded = bitmap->getSurface();
+	ASSERT_NE(decoded, nullptr);
+	ASSERT_EQ(cairo_image_surface_get_width(decoded), 37);
+	ASSERT_EQ(cairo_image_surface_get_height(decoded), 29);
+	for (int y = 0; y < 29; ++y)
+		ASSERT_EQ(0, std::memcmp(cairo_image_surface_get_data(decoded) + y * cairo_image_surface_get_stride(decoded),
+		                         cairo_image_surface_get_data(reference) + y * cairo_image_surface_get_stride(reference), 37 * 4))
+		    << "row " << y;
+	cairo_surface_destroy(reference);
 }
 
 TEST(Drawing, FrameDrawsItsViewsOffscreenIntoAnImage)

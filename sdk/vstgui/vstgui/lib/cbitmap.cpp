@@ -1,5 +1,6 @@
 #include "cbitmap.h"
 #include "cdrawcontext.h"
+#include "platform/linux/pngdecoder.h"
 
 #include <cairo.h>
 
@@ -38,9 +39,12 @@ bool readPngSize(const std::string& path, int& width, int& height)
 	return true;
 }
 
-// cairo reports a missing or damaged file as an error surface, never by crashing.
+// cairo reads what the fast reader leaves, and reports a missing or damaged
+// file as an error surface, never by crashing.
 cairo_surface_t* decodePng(const std::string& path)
 {
+	if (cairo_surface_t* fast = decodePngFast(path))
+		return fast;
 	cairo_surface_t* loaded = cairo_image_surface_create_from_png(path.c_str());
 	if (cairo_surface_status(loaded) == CAIRO_STATUS_SUCCESS)
 		return loaded;

@@ -101,7 +101,8 @@ int PollRunLoop::msUntilNextTimer(int limitMs) const
 	int wait = limitMs;
 	for (const auto& t : timers)
 	{
-		const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(t->due - now).count();
+		// Rounded up: a wait cut short to 0 ms would spin on poll() until the timer is due.
+		const auto left = std::chrono::ceil<std::chrono::milliseconds>(t->due - now).count();
 		wait = std::min<int>(wait, static_cast<int>(std::max<long long>(left, 0)));
 	}
 	return wait;
