@@ -125,7 +125,84 @@ VSTGUI::CMessageResult VST3EditorJT::notify(VSTGUI::CBaseObject* sender, VSTGUI:
 	const VSTGUI::CMessageResult result = VST3Editor::notify(sender, message);
 	if (recreationPending && editController)
 		editController->receiveText("RecreateView");
+	if (isTimerMessage(message) && frame && readout)
+	{
+		if (!readout->isAttached())
+		{
+			// A rebuilt window starts with the readout on top again.
+			readout->remember();
+			frame->addView(readout);
+		}
+		readout->tick(ValueReadout::Clock::now());
+	}
 	return result;
+}
+
+bool PLUGIN_API VST3EditorJT::open(void* parent, const VSTGUI::PlatformType& type)
+{
+	if (!VST3Editor::open(parent, type))
+		return false;
+	if (parent)
+	{
+		readout = VSTGUI::makeOwned<ValueReadout>(frame->getViewSize(),
+		                                          [this](VSTGUI::CControl& control) { return parameterText(control); });
+		readout->remember();
+		frame->addView(readout);
+	}
+	return true;
+}
+
+void PLUGIN_API VST3EditorJT::close()
+{
+	VST3Editor::close();
+	readout = nullptr;
+}
+
+void VST3EditorJT::controlBeginEdit(VSTGUI::CControl* control)
+{
+	VST3Editor::controlBeginEdit(control);
+	if (readout)
+		readout->editBegan(control, ValueReadout::Clock::now());
+}
+
+void VST3EditorJT::controlEndEdit(VSTGUI::CControl* control)
+{
+	VST3Editor::controlEndEdit(control);
+	if (readout)
+		readout->editEnded(control, ValueReadout::Clock::now());
+}
+
+void VST3EditorJT::onMouseEntered(VSTGUI::CView* view, VSTGUI::CFrame* frame)
+{
+	VST3Editor::onMouseEntered(view, frame);
+	if (readout)
+		readout->pointerEntered(view, ValueReadout::Clock::now());
+}
+
+void VST3EditorJT::onMouseExited(VSTGUI::CView* view, VSTGUI::CFrame* frame)
+{
+	VST3Editor::onMouseExited(view, frame);
+	if (readout)
+		readout->pointerLeft(view, ValueReadout::Clock::now());
+}
+
+std::string VST3EditorJT::parameterText(VSTGUI::CControl& control)
+{
+	EditController* editController = getController();
+	VSTGUI::ParameterChangeListener* listener = getParameterChangeListener(control.getTag());
+	Parameter* parameter = listener ? listener->getParameter() : nullptr;
+	if (!editController || !parameter)
+		return {};
+	const ParamID id = parameter->getInfo().id;
+	String128 value{};
+	if (editController->getParamStringByValue(id, editController->getParamNormalized(id), value) != kResultTrue)
+		return {};
+	String text(value);
+	const String units(parameter->getInfo().units);
+	if (!units.isEmpty())
+		text.append(STR(" ")).append(units);
+	text.toMultiByte(kCP_Utf8);
+	return text.text8() ? std::string(text.text8()) : std::string();
 }
 
 void VST3EditorJT::valueChanged(VSTGUI::CControl* control)

@@ -1,12 +1,14 @@
 // The editor built from the description "plinth.uidesc": the stock
 // VST3Editor, refreshed as a whole every 50 ms, with the knob mode the effect
-// asks for, and letting the effect move other controls after each edit.
+// asks for, letting the effect move other controls after each edit, and, in a
+// window, showing the value of the control being turned.
 #pragma once
 
 #include "IEditorSnapshot.h"
 
 #include "ControlList.h"
 #include "PlugIn.h"
+#include "ValueReadout.h"
 
 #include "vstgui/plugin-bindings/vst3editor.h"
 
@@ -28,8 +30,18 @@ public:
 	//---CBaseObject
 	VSTGUI::CMessageResult notify(VSTGUI::CBaseObject* sender, VSTGUI::IdStringPtr message) override;
 
+	//---VSTGUIEditor
+	bool PLUGIN_API open(void* parent, const VSTGUI::PlatformType& type) override;
+	void PLUGIN_API close() override;
+
 	//---IControlListener
 	void valueChanged(VSTGUI::CControl* control) override;
+	void controlBeginEdit(VSTGUI::CControl* control) override;
+	void controlEndEdit(VSTGUI::CControl* control) override;
+
+	//---IMouseObserver
+	void onMouseEntered(VSTGUI::CView* view, VSTGUI::CFrame* frame) override;
+	void onMouseExited(VSTGUI::CView* view, VSTGUI::CFrame* frame) override;
 
 	void attachEffect(CPlugIn* effect);
 	void applyLinkedUpdates(uint32_t controlId, float plainValue, bool loadingPreset);
@@ -64,10 +76,14 @@ private:
 		VST3EditorJT& editor;
 	};
 
+	// The parameter's text as the host shows it, and its units.
+	std::string parameterText(VSTGUI::CControl& control);
+
 	tresult writeSnapshot(FIDString path);
 	tresult writeDescriptionSnapshot(FIDString path, FIDString descriptionPath, FIDString templateName);
 
 	SnapshotFace snapshotFace{*this};
+	VSTGUI::SharedPointer<ValueReadout> readout; // only in a window: pictures of the editor show none
 };
 
 } // namespace Doru2VST3

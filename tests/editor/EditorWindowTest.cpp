@@ -10,10 +10,14 @@
 #include "host/Module.h"
 #include "host/PlugInstance.h"
 
+#include "host/x11/Pointer.h"
+
 #include "pluginterfaces/gui/iplugview.h"
+#include "pluginterfaces/gui/iplugviewcontentscalesupport.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
@@ -30,6 +34,16 @@ using namespace VeltraneHost;
 constexpr int kWidth = 485;
 constexpr int kHeight = 270;
 constexpr int kOpenCloseCycles = 200;
+
+// Every pixel doubled: what a scale-1 picture looks like merely magnified.
+Pixels magnified(const Pixels& picture)
+{
+	Pixels twice{picture.width * 2, picture.height * 2, {}};
+	for (int y = 0; y < twice.height; ++y)
+		for (int x = 0; x < twice.width; ++x)
+			twice.rgb.push_back(picture.at(x / 2, y / 2));
+	return twice;
+}
 
 size_t openFileCount()
 {
@@ -96,6 +110,84 @@ TEST(EditorWindow, Vst3EditorShowsFollowsAndEditsFeedback)
 	}
 	desktop.expectEverythingGivenBack();
 	EXPECT_EQ(X11Connection::errorCount(), xErrors);
+}
+
+// The amber of the value readout's text and frame, in the strip over the knob's label.
+int amberPixelsOverFeedbackLabel(const Pixels& editor)
+{
+	const Pixels strip = editor.crop(kFeedbackX - 20, kFeedbackY + kFeedbackSide - 18, kFeedbackSide + 40, 20);
+	return static_cast<int>(std::count_if(strip.rgb.begin(), strip.rgb.end(), [](uint32_t rgb) {
+		const int r = (rgb >> 16) & 0xFF, g = (rgb >> 8) & 0xFF, b = rgb & 0xFF;
+		return r > 200 && g > 120 && g < 200 && b < 80;
+	}));
+}
+
+TEST(EditorWindow, Vst3EditorShowsTheValueOfTheKnobBeingTurned)
+{
+	EditorDesktop desktop;
+	Vst3PlugIn plugIn;
+	IPtr<IPlugView> view = owned(plugIn.controller().createView(ViewType::kEditor));
+	ASSERT_TRUE(view);
+	view->setFrame(&desktop.frame);
+	ASSERT_EQ(view->attached(desktop.window.parentHandle(), kPlatformTypeX11EmbedWindowID), kResultTrue);
+	ASSERT_TRUE(desktop.waitForFeedbackImage(0));
+	EXPECT_EQ(amberPixelsOverFeedbackLabel(desktop.picture()), 0);
+
+	VeltraneHost::Pointer pointer(desktop.connection);
+	pointer.moveTo(desktop.editorWindow(), kFeedbackX + 42, kFeedbackY + 42);
+	pointer.press();
+	desktop.runLoop.runFor(30);
+	pointer.moveTo(desktop.editorWindow(), kFeedbackX + 42, kFeedbackY + 2);
+	EXPECT_TRUE(desktop.runLoop.pumpUntil([&] { return amberPixelsOverFeedbackLabel(desktop.picture()) > 40; }, kWaitMs))
+		<< "no value shown while the knob is dragged";
+	pointer.release();
+	// Gone two seconds after the release, although the pointer still rests on the knob.
+	desktop.runLoop.runFor(2000);
+	EXPECT_EQ(amberPixelsOverFeedbackLabel(desktop.picture()), 0);
+
+	view->removed();
+	view->setFrame(nullptr);
+	view = nullptr;
+	desktop.expectEverythingGivenBack();
+}
+
+// At scale 2 the window is twice the size and drawn from the pictures made at
+// twice the size, not from the scale-1 ones magnified; a change of scale while
+// open asks the host for the new size, rounded half up.
+TEST(EditorWindow, Vst3EditorScalesSharplyAndResizesThroughTheHost)
+{
+	EditorDesktop desktop;
+	Vst3PlugIn plugIn;
+	IPtr<IPlugView> view = owned(plugIn.controller().createView(ViewType::kEditor));
+	FUnknownPtr<IPlugViewContentScaleSupport> scaling(view);
+	ASSERT_TRUE(scaling);
+	ASSERT_EQ(scaling->setContentScaleFactor(2.f), kResultTrue);
+	ViewRect size{};
+	ASSERT_EQ(view->getSize(&size), kResultOk);
+	EXPECT_EQ(size.getWidth(), 2 * kWidth);
+	EXPECT_EQ(size.getHeight(), 2 * kHeight);
+	desktop.window.resize(size.getWidth(), size.getHeight());
+	view->setFrame(&desktop.frame);
+	ASSERT_EQ(view->attached(desktop.window.parentHandle(), kPlatformTypeX11EmbedWindowID), kResultTrue);
+	ASSERT_TRUE(desktop.waitForEditorWindow());
+	const Pixels sharp = expectedFeedbackKnob(0, 2);
+	EXPECT_TRUE(desktop.waitUntilShown(2 * kFeedbackX, 2 * kFeedbackY, sharp));
+	EXPECT_GT(largestDifference(sharp, magnified(expectedFeedbackKnob(0))), 16);
+
+	const int requestsBefore = desktop.frame.resizeRequests();
+	ASSERT_EQ(scaling->setContentScaleFactor(1.5f), kResultTrue);
+	EXPECT_EQ(desktop.frame.resizeRequests(), requestsBefore + 1);
+	EXPECT_EQ(desktop.frame.lastRequestedSize().getWidth(), 728);
+	EXPECT_EQ(desktop.frame.lastRequestedSize().getHeight(), 405);
+	EXPECT_TRUE(desktop.runLoop.pumpUntil([&] {
+		const auto geometry = desktop.inspector.geometry(desktop.editorWindow());
+		return geometry && geometry->width == 728 && geometry->height == 405;
+	}, kWaitMs));
+
+	view->removed();
+	view->setFrame(nullptr);
+	view = nullptr;
+	desktop.expectEverythingGivenBack();
 }
 
 TEST(EditorWindow, Vst3EditorOpensAndClosesManyTimesWhileAudioRuns)

@@ -71,16 +71,17 @@ Pixels readPng(const std::string& path)
 	return pixelsOf(image.get());
 }
 
-Pixels expectedFeedbackKnob(int frame)
+Pixels expectedFeedbackKnob(int frame, int scale)
 {
-	const Surface background = loadPng(resource("codeback.png"));
-	const Surface strip = loadPng(resource("fdbk.png"));
-	Surface image(cairo_image_surface_create(CAIRO_FORMAT_RGB24, kFeedbackSide, kFeedbackSide),
-		&cairo_surface_destroy);
+	const bool large = scale == 2;
+	const int side = kFeedbackSide * scale;
+	const Surface background = loadPng(resource(large ? "codeback#2x.png" : "codeback.png"));
+	const Surface strip = loadPng(resource(large ? "fdbk#2x.png" : "fdbk.png"));
+	Surface image(cairo_image_surface_create(CAIRO_FORMAT_RGB24, side, side), &cairo_surface_destroy);
 	cairo_t* cr = cairo_create(image.get());
-	cairo_set_source_surface(cr, background.get(), -kFeedbackX, -kFeedbackY);
+	cairo_set_source_surface(cr, background.get(), -kFeedbackX * scale, -kFeedbackY * scale);
 	cairo_paint(cr);
-	cairo_set_source_surface(cr, strip.get(), 0, -frame * kFeedbackSide);
+	cairo_set_source_surface(cr, strip.get(), 0, -frame * side);
 	cairo_paint(cr);
 	cairo_destroy(cr);
 	return pixelsOf(image.get());

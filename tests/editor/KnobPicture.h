@@ -32,8 +32,9 @@ inline Pixels feedbackKnobIn(const Pixels& editor)
 	return editor.crop(kFeedbackX, kFeedbackY, kFeedbackSide, kFeedbackSide);
 }
 // The knob's square as the editor draws it at `frame`: the window's
-// background with that image of the knob's filmstrip over it.
-Pixels expectedFeedbackKnob(int frame);
+// background with that image of the knob's filmstrip over it; at scale 2,
+// from the pictures drawn at twice the size ("name#2x.png").
+Pixels expectedFeedbackKnob(int frame, int scale = 1);
 // The largest difference of any colour channel; the pictures must be equal in size.
 int largestDifference(const Pixels& a, const Pixels& b);
 
