@@ -19,7 +19,7 @@ std::string portName(const char* prefix, size_t index)
 
 } // namespace
 
-JackClient::JackClient(const std::string& name, int inputs, int outputs)
+JackClient::JackClient(const std::string& name, int inputs, int outputs) : inputCount(inputs), outputCount(outputs)
 {
 	jack_set_error_function(quiet);
 	jack_set_info_function(quiet);
@@ -29,21 +29,8 @@ JackClient::JackClient(const std::string& name, int inputs, int outputs)
 		throw ToolError((status & JackServerFailed) || (status & JackServerError)
 				? "cannot reach a JACK server (is one running?)"
 				: "the JACK server refused the client");
-	for (int index = 0; index < inputs + outputs; ++index)
-	{
-		const bool input = index < inputs;
-		const size_t number = static_cast<size_t>(input ? index : index - inputs);
-		jack_port_t* port = jack_port_register(client, portName(input ? "in_" : "out_", number).c_str(),
-			JACK_DEFAULT_AUDIO_TYPE, input ? JackPortIsInput : JackPortIsOutput, 0);
-		if (!port)
-		{
-			jack_client_close(client);
-			throw ToolError("the JACK server refused the client's ports");
-		}
-		(input ? inputPorts : outputPorts).push_back(port);
-	}
-	inputBuffers.resize(inputPorts.size());
-	outputBuffers.resize(outputPorts.size());
+	inputBuffers.resize(static_cast<size_t>(inputs));
+	outputBuffers.resize(static_cast<size_t>(outputs));
 	frames = static_cast<int>(jack_get_buffer_size(client));
 	jack_set_process_callback(client, onProcess, this);
 	jack_set_buffer_size_callback(client, onBufferSize, this);
@@ -76,12 +63,26 @@ std::vector<std::string> JackClient::portNames() const
 	return names;
 }
 
-void JackClient::activate(JackAudio& processing)
+bool JackClient::registerPorts()
+{
+	for (int index = 0; index < inputCount + outputCount; ++index)
+	{
+		const bool input = index < inputCount;
+		const size_t number = static_cast<size_t>(input ? index : index - inputCount);
+		jack_port_t* port = jack_port_register(client, portName(input ? "in_" : "out_", number).c_str(),
+			JACK_DEFAULT_AUDIO_TYPE, input ? JackPortIsInput : JackPortIsOutput, 0);
+		if (!port)
+			return false;
+		(input ? inputPorts : outputPorts).push_back(port);
+	}
+	return true;
+}
+
+bool JackClient::activate(JackAudio& processing)
 {
 	audio = &processing;
-	if (jack_activate(client) != 0)
-		throw ToolError("the JACK server would not start the client");
-	active = true;
+	active = registerPorts() && jack_activate(client) == 0;
+	return active;
 }
 
 void JackClient::deactivate()

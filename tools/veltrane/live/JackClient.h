@@ -36,8 +36,12 @@ public:
 	int bufferSize() const { return frames.load(); }
 	std::vector<std::string> portNames() const;
 
-	// From here on the server calls audio.process. Throws ToolError.
-	void activate(JackAudio& audio);
+	// Registers the ports and from then on the server calls audio.process.
+	// The ports appear only now, when they can be connected at once: JACK
+	// refuses connections to a client that is not active yet. False when the
+	// server would not take them, which is how a server that went away
+	// between opening and activating shows.
+	bool activate(JackAudio& audio);
 	// Once it returns, process is no longer called.
 	void deactivate();
 	// Inputs from the system's capture ports, outputs to its playback ports;
@@ -52,9 +56,12 @@ private:
 	static int onProcess(jack_nframes_t frames, void* self);
 	static int onBufferSize(jack_nframes_t frames, void* self);
 	static void onShutdown(jack_status_t code, const char* reason, void* self);
+	bool registerPorts();
 	int connectPorts(unsigned long direction, const std::vector<jack_port_t*>& ours);
 
 	jack_client_t* client = nullptr;
+	int inputCount;
+	int outputCount;
 	std::vector<jack_port_t*> inputPorts;
 	std::vector<jack_port_t*> outputPorts;
 	// Filled on the real-time thread; sized here so it never allocates.

@@ -78,6 +78,39 @@ void announce(const JackClient& jack, bool withEditor)
 	std::fflush(stdout);
 }
 
+// The main loop: the editor's window and its run loop, or an idle wait,
+// until a signal, the window or the server ends it.
+void runUntilEnded(JackClient& jack, const LiveProcessor& processor, std::optional<EditForwarder>& edits, bool connect,
+	EditorSession* editor, std::optional<double> scale, const StopSignals& signals)
+{
+	if (connect && jack.connectToSystem() == 0)
+		std::fputs("veltrane: note: the JACK server has no system ports to connect to\n", stderr);
+	announce(jack, editor != nullptr);
+
+	int reportedBlock = jack.bufferSize();
+	const auto done = [&] {
+		if (edits)
+			edits->forward();
+		if (jack.bufferSize() != reportedBlock)
+		{
+			reportedBlock = jack.bufferSize();
+			std::printf("JACK now runs %d frames a block.\n", reportedBlock);
+			std::fflush(stdout);
+		}
+		return signals.stopRequested() || jack.serverGone() || processor.failed();
+	};
+	if (editor)
+	{
+		const Steinberg::IPtr<Steinberg::IPlugView> view = editor->createEditor(scale);
+		showEditorWindow(*view, done);
+	}
+	else
+	{
+		while (!done())
+			::usleep(kIdleTurnMicroseconds);
+	}
+}
+
 } // namespace
 
 int runLive(const std::vector<std::string>& arguments)
@@ -122,35 +155,13 @@ int runLive(const std::vector<std::string>& arguments)
 	if (plugin.session)
 		edits.emplace(plugin.session->editorCalls(), processor);
 
+	bool started = false;
 	{
 		const ActiveClient activeClient{jack};
-		jack.activate(processor);
-		if (line.has("connect") && jack.connectToSystem() == 0)
-			std::fputs("veltrane: note: the JACK server has no system ports to connect to\n", stderr);
-		announce(jack, showEditor);
-
-		int reportedBlock = jack.bufferSize();
-		const auto done = [&] {
-			if (edits)
-				edits->forward();
-			if (jack.bufferSize() != reportedBlock)
-			{
-				reportedBlock = jack.bufferSize();
-				std::printf("JACK now runs %d frames a block.\n", reportedBlock);
-				std::fflush(stdout);
-			}
-			return signals.stopRequested() || jack.serverGone() || processor.failed();
-		};
-		if (showEditor)
-		{
-			const Steinberg::IPtr<Steinberg::IPlugView> view = plugin.session->createEditor(start.scale);
-			showEditorWindow(*view, done);
-		}
-		else
-		{
-			while (!done())
-				::usleep(kIdleTurnMicroseconds);
-		}
+		started = jack.activate(processor);
+		if (started)
+			runUntilEnded(jack, processor, edits, line.has("connect"), showEditor ? &*plugin.session : nullptr,
+				start.scale, signals);
 	}
 
 	// JACK no longer calls the processor: the main thread may drive the plug-in.
@@ -167,6 +178,8 @@ int runLive(const std::vector<std::string>& arguments)
 	}
 	if (processor.failed())
 		throw ToolError("the plug-in failed to process audio; live audio stopped");
+	if (!started)
+		throw ToolError("the JACK server went away before the audio started");
 	if (jack.serverGone())
 		throw ToolError("the JACK server went away; live audio stopped");
 	return 0;
