@@ -134,15 +134,30 @@ TEST(LiveTest, ReportsAnUnreachableServerInOneLineAndStartsNone)
 		jack_client_close(client);
 }
 
-TEST(LiveTest, EndsWithStatusOneAndItsStateSavedWhenTheServerGoesAway)
+TEST(LiveTest, ConnectsToTheSystemAndEndsWithStatusOneAndItsStateSavedWhenTheServerGoesAway)
 {
 	JackTestServer server;
 	TempDir folder;
 	const std::string state = folder / "live.state";
-	RunningTool live({"live", "--no-editor", "--state-out", state}, {server.environment()});
+	RunningTool live({"live", "--no-editor", "--connect", "--state-out", state}, {server.environment()});
 	{
 		JackProbe probe(server.name());
 		ASSERT_TRUE(probe.waitForPort(kPorts[3], kStartTimeoutMs));
+		// --connect: the system's capture ports feed the inputs, the outputs feed its playback ports.
+		const auto connectedTo = [&](const char* port, const char* other) {
+			const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kStartTimeoutMs);
+			while (!jack_port_connected_to(jack_port_by_name(probe.client(), port), other))
+			{
+				if (std::chrono::steady_clock::now() > deadline)
+					return false;
+				std::this_thread::sleep_for(std::chrono::milliseconds(20));
+			}
+			return true;
+		};
+		EXPECT_TRUE(connectedTo(kPorts[0], "system:capture_1"));
+		EXPECT_TRUE(connectedTo(kPorts[1], "system:capture_2"));
+		EXPECT_TRUE(connectedTo(kPorts[2], "system:playback_1"));
+		EXPECT_TRUE(connectedTo(kPorts[3], "system:playback_2"));
 	}
 	server.stop();
 	const ToolRun run = live.wait();
