@@ -1,5 +1,6 @@
-// veltrane edit, end to end under Xvfb: a user drags the Feedback knob in the
-// tool's window, closes it, and finds the setting in the state file.
+// veltrane edit and live, end to end under Xvfb: a user drags the Feedback
+// knob in the tool's window, closes it, and finds the setting in the state file.
+#include "JackTestServer.h"
 #include "KnobPicture.h"
 #include "ToolProcess.h"
 
@@ -63,23 +64,22 @@ void askToClose(X11Connection& connection, WindowId window)
 	connection.sync();
 }
 
-TEST(EditCommand, SettingsDialledInTheWindowAreSavedWhenItCloses)
+// Drags Feedback from 0 to a fifth of its range in the tool's window and
+// closes it, as a user would; answers the tool's run.
+ToolTests::ToolRun dialFeedbackAndClose(RunningTool& tool)
 {
-	const TempDir folder;
-	const std::string state = folder / "dialled.state";
 	X11Connection connection;
 	WindowQuery inspector(connection);
-	RunningTool tool({"edit", "--set", "Feedback=0", "--state-out", state});
-
 	WindowId top = 0, editor = 0;
-	ASSERT_TRUE(waitFor([&] {
+	const bool shown = waitFor([&] {
 		for (WindowId window : inspector.children(connection.root()))
 			if (windowName(connection, window) == "VeltraneFree")
 				top = window;
 		const std::vector<WindowId> children = top ? inspector.children(top) : std::vector<WindowId>{};
 		editor = children.size() == 1 && inspector.isMapped(children[0]) ? children[0] : 0;
 		return editor != 0;
-	}));
+	});
+	EXPECT_TRUE(shown) << "no editor window";
 	const auto knobShows = [&](int frame) {
 		const Pixels expected = expectedFeedbackKnob(frame);
 		return waitFor([&] {
@@ -88,25 +88,52 @@ TEST(EditCommand, SettingsDialledInTheWindowAreSavedWhenItCloses)
 			       largestDifference(feedbackKnobIn(Pixels{image.width, image.height, image.pixels}), expected) <= 1;
 		});
 	};
-	ASSERT_TRUE(knobShows(0));
+	if (shown && knobShows(0))
+	{
+		// 40 px up in linear mode: a fifth of the range.
+		Pointer pointer(connection);
+		pointer.moveTo(editor, kFeedbackX + 42, kFeedbackY + 42);
+		pointer.press();
+		pointer.moveTo(editor, kFeedbackX + 42, kFeedbackY + 2);
+		pointer.release();
+		EXPECT_TRUE(knobShows(26)); // the edit has reached the tool before the window closes
+	}
+	if (top)
+		askToClose(connection, top);
+	return tool.wait();
+}
 
-	// 40 px up in linear mode: a fifth of the range.
-	Pointer pointer(connection);
-	pointer.moveTo(editor, kFeedbackX + 42, kFeedbackY + 42);
-	pointer.press();
-	pointer.moveTo(editor, kFeedbackX + 42, kFeedbackY + 2);
-	pointer.release();
-	ASSERT_TRUE(knobShows(26)); // the edit has reached the tool before the window closes
-	askToClose(connection, top);
-
-	const ToolTests::ToolRun run = tool.wait();
-	ASSERT_EQ(run.status, 0) << run.err;
-	EXPECT_EQ(run.out, "Saved the settings to '" + state + "'.\n");
-
+double savedFeedback(const std::string& state)
+{
 	const Module module = Module::load(VELTRANE_BUNDLE);
 	PlugInstance plugIn = module.createInstance();
-	ASSERT_EQ(plugIn.setState(ToolTests::readBytes(state)), Steinberg::kResultOk);
-	EXPECT_NEAR(plugIn.controller().getParamNormalized(1), 0.2, 1e-6);
+	EXPECT_EQ(plugIn.setState(ToolTests::readBytes(state)), Steinberg::kResultOk);
+	return plugIn.controller().getParamNormalized(1);
+}
+
+TEST(EditCommand, SettingsDialledInTheWindowAreSavedWhenItCloses)
+{
+	const TempDir folder;
+	const std::string state = folder / "dialled.state";
+	RunningTool tool({"edit", "--set", "Feedback=0", "--state-out", state});
+	const ToolTests::ToolRun run = dialFeedbackAndClose(tool);
+	ASSERT_EQ(run.status, 0) << run.err;
+	EXPECT_EQ(run.out, "Saved the settings to '" + state + "'.\n");
+	EXPECT_NEAR(savedFeedback(state), 0.2, 1e-6);
+}
+
+// The same on live audio: the edits go to the plug-in on JACK's thread, and
+// closing the window ends the client cleanly.
+TEST(LiveCommand, SettingsDialledInTheWindowAreSavedWhenItCloses)
+{
+	ToolTests::JackTestServer server;
+	const TempDir folder;
+	const std::string state = folder / "live.state";
+	RunningTool tool({"live", "--set", "Feedback=0", "--state-out", state}, {server.environment()});
+	const ToolTests::ToolRun run = dialFeedbackAndClose(tool);
+	ASSERT_EQ(run.status, 0) << run.err;
+	EXPECT_NE(run.out.find("Saved the settings to '" + state + "'."), std::string::npos) << run.out;
+	EXPECT_NEAR(savedFeedback(state), 0.2, 1e-6);
 }
 
 } // namespace

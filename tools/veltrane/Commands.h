@@ -13,5 +13,6 @@ int runPresets(const std::vector<std::string>& arguments);
 int runParams(const std::vector<std::string>& arguments);
 int runSnapshot(const std::vector<std::string>& arguments);
 int runEdit(const std::vector<std::string>& arguments);
+int runLive(const std::vector<std::string>& arguments);
 
 } // namespace Veltrane

@@ -4,15 +4,10 @@
 
 #include "AtomicFile.h"
 #include "EditorSession.h"
+#include "EditorWindow.h"
 #include "StateFile.h"
 #include "ToolError.h"
 #include "Usage.h"
-
-#include "host/HostError.h"
-#include "host/x11/HostWindow.h"
-#include "host/x11/PlugFrame.h"
-#include "host/x11/RunLoop.h"
-#include "host/x11/X11Connection.h"
 
 #include <cstdio>
 #include <optional>
@@ -24,45 +19,6 @@ using namespace Steinberg;
 namespace {
 
 constexpr const char* kCommand = "edit";
-constexpr int kPumpMs = 20; // how long one turn of the loop may wait for work
-
-VeltraneHost::X11Connection connectToDesktop()
-{
-	try
-	{
-		return VeltraneHost::X11Connection();
-	}
-	catch (const VeltraneHost::HostError& error)
-	{
-		throw ToolError(std::string("cannot open a window: ") + error.what());
-	}
-}
-
-// Shows the view in a window of the view's size until the user closes it,
-// as a host's editor window does: the view lives on the run loop it is given.
-void showUntilClosed(IPlugView& view)
-{
-	if (view.isPlatformTypeSupported(kPlatformTypeX11EmbedWindowID) != kResultTrue)
-		throw ToolError("the plug-in's editor cannot be shown in an X11 window");
-	ViewRect size{};
-	if (view.getSize(&size) != kResultOk || size.getWidth() <= 0 || size.getHeight() <= 0)
-		throw ToolError("the plug-in's editor reports no size");
-
-	VeltraneHost::X11Connection connection = connectToDesktop();
-	VeltraneHost::HostWindow window(connection, size.getWidth(), size.getHeight(), "VeltraneFree");
-	VeltraneHost::RunLoop runLoop;
-	VeltraneHost::PlugFrame frame(&runLoop, &window);
-	view.setFrame(&frame);
-	if (view.attached(window.parentHandle(), kPlatformTypeX11EmbedWindowID) != kResultOk)
-	{
-		view.setFrame(nullptr);
-		throw ToolError("the plug-in's editor could not open its window");
-	}
-	while (!window.closeRequested())
-		runLoop.pumpOnce(kPumpMs);
-	view.removed();
-	view.setFrame(nullptr);
-}
 
 } // namespace
 
@@ -91,7 +47,7 @@ int runEdit(const std::vector<std::string>& arguments)
 	{
 		// Without --scale the editor follows the desktop, as with a host that says nothing.
 		const IPtr<IPlugView> view = session.createEditor(start.scale);
-		showUntilClosed(*view);
+		showEditorWindow(*view, [] { return false; });
 	}
 	if (!output)
 		return 0;

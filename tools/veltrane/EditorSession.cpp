@@ -17,9 +17,7 @@ using namespace Steinberg::Vst;
 
 namespace {
 
-constexpr double kSampleRate = 48000.0;
 constexpr int kChannels = 2;
-constexpr int kBlock = 64;
 
 constexpr double kSmallestScale = 0.25;
 constexpr double kLargestScale = 8.0;
@@ -47,10 +45,12 @@ EditorStart readEditorStart(const std::string& command, const ParsedCommandLine&
 	return start;
 }
 
-EditorSession::EditorSession(const EditorStart& start) : backend(start.pluginPath)
+EditorSession::EditorSession(const EditorStart& start, const EditorAudio& audio) : backend(start.pluginPath)
 {
 	const PluginSetup setup = resolveSetup(start.stateIn, start.preset, start.assignments, backend);
-	backend.configure(kSampleRate, kChannels, kBlock);
+	if (audio.realTime)
+		backend.runInRealTime();
+	backend.configure(audio.sampleRate, kChannels, audio.maxBlock);
 	applySetup(backend, setup);
 	// From here on the handler records what the editor sends.
 	backend.instance().componentHandler().clear();
@@ -80,6 +80,7 @@ std::vector<std::uint8_t> EditorSession::stateAfterEdits()
 	for (const auto& [id, value] : lastValues)
 		backend.setParameter(id, controller.normalizedParamToPlain(id, value));
 
+	constexpr int kBlock = 64;
 	std::vector<float> silence(kBlock * kChannels, 0.0f), output(kBlock * kChannels);
 	float* inputs[kChannels] = {silence.data(), silence.data() + kBlock};
 	float* outputs[kChannels] = {output.data(), output.data() + kBlock};

@@ -3,6 +3,9 @@
 #include "CommandLine.h"
 #include "Vst3Backend.h"
 
+#include "host/ComponentHandler.h"
+#include "host/PlugInstance.h"
+
 #include "pluginterfaces/gui/iplugview.h"
 
 #include <cstdint>
@@ -30,12 +33,20 @@ extern const OptionSpec kEditorStartOptions[5];
 // Throws UsageError for a malformed --set.
 EditorStart readEditorStart(const std::string& command, const ParsedCommandLine& line);
 
+// How the plug-in behind an editor is prepared to process audio.
+struct EditorAudio
+{
+	double sampleRate = 48000.0;
+	int maxBlock = 64;
+	bool realTime = false;
+};
+
 // The plug-in loaded through its VST 3 face, set up as EditorStart says,
 // with its editor view on demand. Throws ToolError.
 class EditorSession
 {
 public:
-	explicit EditorSession(const EditorStart& start);
+	explicit EditorSession(const EditorStart& start, const EditorAudio& audio = {});
 
 	// The view a host would show, at scale when one is given (through
 	// IPlugViewContentScaleSupport, as a HiDPI host asks); throws ToolError
@@ -46,6 +57,11 @@ public:
 	// audio side, as a host delivers edits: through a processing call.
 	std::vector<std::uint8_t> stateAfterEdits();
 	VeltraneHost::ClassId classId() const { return backend.classId(); }
+
+	// The configured plug-in, for a caller that runs its audio itself.
+	Vst3Backend& audio() { return backend; }
+	// What the editor sent its host since the last call to clear().
+	VeltraneHost::ComponentHandler& editorCalls() { return backend.instance().componentHandler(); }
 
 private:
 	Vst3Backend backend;

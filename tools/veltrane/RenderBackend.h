@@ -53,6 +53,14 @@ public:
 	// Planar buffers of `channels` channels; inputs may be overwritten.
 	virtual void process(float* const* inputs, float* const* outputs, int frames) = 0;
 	virtual void stop() = 0;
+
+	// For live audio: process calls come on a real-time thread, so the
+	// plug-in is told it runs in real time. Before configure.
+	virtual void runInRealTime() {}
+	// Real-time safe: a value this face's editor sent (normalized, as the
+	// editor reports it), passed to the plug-in with the next process call.
+	// False when the face takes no such values or the block has no room left.
+	virtual bool queueEdit(std::uint32_t /*id*/, double /*normalized*/) { return false; }
 };
 
 } // namespace Veltrane

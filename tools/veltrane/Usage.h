@@ -10,5 +10,6 @@ extern const char* const kPresetsUsage;
 extern const char* const kParamsUsage;
 extern const char* const kSnapshotUsage;
 extern const char* const kEditUsage;
+extern const char* const kLiveUsage;
 
 } // namespace Veltrane

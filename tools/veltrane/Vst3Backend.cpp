@@ -77,7 +77,7 @@ void Vst3Backend::configure(double sampleRate, int channels, int maxBlock)
 	// Only the main buses: no buffers are passed for any other.
 	loaded.instance.activateBus(kAudio, kInput, 0, true);
 	loaded.instance.activateBus(kAudio, kOutput, 0, true);
-	if (loaded.instance.setupProcessing(sampleRate, maxBlock, kOffline) != kResultOk)
+	if (loaded.instance.setupProcessing(sampleRate, maxBlock, processMode) != kResultOk)
 		throw ToolError("the plug-in cannot run at " + formatNumber(sampleRate) + " Hz");
 	try
 	{
@@ -165,11 +165,21 @@ void Vst3Backend::process(float* const* inputs, float* const* outputs, int frame
 		if (silent & (uint64(1) << channel))
 			std::fill(outputs[channel], outputs[channel] + frames, 0.0f);
 
-	if (firstBlock)
+	if (firstBlock || editsQueued)
 	{
 		block->clearInputs();
 		firstBlock = false;
+		editsQueued = false;
 	}
+}
+
+bool Vst3Backend::queueEdit(std::uint32_t id, double normalized)
+{
+	// The block's queues are allocated up front, so this never allocates.
+	if (!block || !block->inputParameterChanges().addPoint(id, 0, normalized))
+		return false;
+	editsQueued = true;
+	return true;
 }
 
 void Vst3Backend::stop()

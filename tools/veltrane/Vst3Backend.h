@@ -5,6 +5,7 @@
 
 #include "host/ProcessBlock.h"
 
+#include "pluginterfaces/vst/ivstaudioprocessor.h"
 #include "pluginterfaces/vst/vsttypes.h"
 
 #include <memory>
@@ -35,6 +36,8 @@ public:
 	void start() override;
 	void process(float* const* inputs, float* const* outputs, int frames) override;
 	void stop() override;
+	void runInRealTime() override { processMode = Steinberg::Vst::kRealtime; }
+	bool queueEdit(std::uint32_t id, double normalized) override;
 
 	// The instance itself, for what a renderer does not need (the editor).
 	VeltraneHost::PlugInstance& instance() { return loaded.instance; }
@@ -50,6 +53,8 @@ private:
 	// the processor starts on them rather than gliding there.
 	std::vector<std::pair<Steinberg::Vst::ParamID, Steinberg::Vst::ParamValue>> initialChanges;
 	bool firstBlock = true;
+	bool editsQueued = false;
+	Steinberg::int32 processMode = Steinberg::Vst::kOffline;
 };
 
 } // namespace Veltrane

@@ -23,6 +23,7 @@ const std::map<std::string, Command>& commands()
 		{"params", Veltrane::runParams},
 		{"snapshot", Veltrane::runSnapshot},
 		{"edit", Veltrane::runEdit},
+		{"live", Veltrane::runLive},
 	};
 	return table;
 }
