@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <exception>
 #include <memory>
 #include <optional>
 
@@ -156,12 +157,23 @@ int runLive(const std::vector<std::string>& arguments)
 		edits.emplace(plugin.session->editorCalls(), processor);
 
 	bool started = false;
+	// An editor that cannot open (no desktop, say) ends the command, but the settings are still saved.
+	std::exception_ptr editorFailure;
 	{
 		const ActiveClient activeClient{jack};
 		started = jack.activate(processor);
 		if (started)
-			runUntilEnded(jack, processor, edits, line.has("connect"), showEditor ? &*plugin.session : nullptr,
-				start.scale, signals);
+		{
+			try
+			{
+				runUntilEnded(jack, processor, edits, line.has("connect"), showEditor ? &*plugin.session : nullptr,
+					start.scale, signals);
+			}
+			catch (const ToolError&)
+			{
+				editorFailure = std::current_exception();
+			}
+		}
 	}
 
 	// JACK no longer calls the processor: the main thread may drive the plug-in.
@@ -176,6 +188,8 @@ int runLive(const std::vector<std::string>& arguments)
 		std::printf("Saved the settings to '%s'.\n", stateOut->c_str());
 		std::fflush(stdout);
 	}
+	if (editorFailure)
+		std::rethrow_exception(editorFailure);
 	if (processor.failed())
 		throw ToolError("the plug-in failed to process audio; live audio stopped");
 	if (!started)
