@@ -91,6 +91,7 @@ public:
 	void midi(uint32_t frame, uint8_t status, uint8_t data1, uint8_t data2);
 	void position(uint32_t frame, float bpm, float beatsPerBar, int32_t beatUnit, float barBeat, float speed);
 	// Raw bytes as the atom port's whole buffer, for damaged input.
+	LV2_URID urid(const char* uri) { return urids.map(uri); }
 	void rawEvents(const std::vector<uint8_t>& bytes);
 
 	// Stereo; any pointer may be null, which leaves that port unconnected for this run.
