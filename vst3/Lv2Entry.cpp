@@ -15,7 +15,8 @@ const Steinberg::Vst::Lv2::Product& product()
 	static Steinberg::TUID classId;
 	static const Steinberg::Vst::Lv2::Product product = [] {
 		Steinberg::Vst::Doru2VST3::kProcessorUID.toTUID(classId);
-		return Steinberg::Vst::Lv2::Product {"urn:tallowridge:veltranefree", &GetPluginFactory, classId,
+		return Steinberg::Vst::Lv2::Product {"urn:tallowridge:veltranefree", "urn:tallowridge:veltranefree#ui",
+			&GetPluginFactory, classId,
 			[] { return ModuleEntry(nullptr); }, [] { ModuleExit(); }};
 	}();
 	return product;
@@ -26,4 +27,9 @@ const Steinberg::Vst::Lv2::Product& product()
 extern "C" LV2_SYMBOL_EXPORT const LV2_Descriptor* lv2_descriptor(uint32_t index)
 {
 	return index == 0 ? Steinberg::Vst::Lv2::descriptor(product()) : nullptr;
+}
+
+extern "C" LV2_SYMBOL_EXPORT const LV2UI_Descriptor* lv2ui_descriptor(uint32_t index)
+{
+	return index == 0 ? Steinberg::Vst::Lv2::uiDescriptor(product()) : nullptr;
 }

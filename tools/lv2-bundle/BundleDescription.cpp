@@ -5,6 +5,7 @@
 #include "host/Module.h"
 
 #include "lv2/core/lv2.h"
+#include "lv2/ui/ui.h"
 
 #include "pluginterfaces/base/futils.h"
 #include "pluginterfaces/vst/ivstaudioprocessor.h"
@@ -27,19 +28,21 @@ struct IgnoreEdits final : Vst::Wrappers::HostedComponent::Listener
 	void onRestartComponent(int32) override {}
 };
 
-// The URI is the one the module's own lv2_descriptor answers with.
-std::string pluginUri(const std::string& binary)
+// The URIs are the ones the module's own lv2_descriptor and lv2ui_descriptor answer with.
+void readUris(const std::string& binary, BundleDescription& description)
 {
 	void* handle = dlopen(binary.c_str(), RTLD_NOW | RTLD_LOCAL);
 	if (!handle)
 		throw std::runtime_error(std::string("cannot load the module: ") + dlerror());
 	auto* entry = reinterpret_cast<LV2_Descriptor_Function>(dlsym(handle, "lv2_descriptor"));
 	const LV2_Descriptor* descriptor = entry ? entry(0) : nullptr;
-	const std::string uri = descriptor && descriptor->URI ? descriptor->URI : "";
+	description.uri = descriptor && descriptor->URI ? descriptor->URI : "";
+	auto* uiEntry = reinterpret_cast<LV2UI_DescriptorFunction>(dlsym(handle, "lv2ui_descriptor"));
+	const LV2UI_Descriptor* ui = uiEntry ? uiEntry(0) : nullptr;
+	description.uiUri = ui && ui->URI ? ui->URI : "";
 	dlclose(handle);
-	if (uri.empty())
+	if (description.uri.empty())
 		throw std::runtime_error("the module has no LV2 entry (lv2_descriptor)");
-	return uri;
 }
 
 void readFactory(IPluginFactory& factory, const TUID classId, BundleDescription& description)
@@ -91,7 +94,7 @@ BundleDescription describeModule(const std::string& vst3Bundle)
 {
 	const VeltraneHost::Module module = VeltraneHost::Module::load(vst3Bundle);
 	BundleDescription description;
-	description.uri = pluginUri(module.binaryPath());
+	readUris(module.binaryPath(), description);
 	description.binaryName = std::filesystem::path(module.binaryPath()).filename().string();
 
 	TUID classId {};

@@ -21,6 +21,7 @@ struct PresetDescription
 struct BundleDescription
 {
 	std::string uri;
+	std::string uiUri; // empty when the module has no LV2 UI
 	std::string name;
 	std::string vendor;
 	int minorVersion = 0;

@@ -25,6 +25,7 @@ const char* const kPrefixes =
 	"@prefix rdf: <http://www.w3.org/1999/02/22-rdf-syntax-ns#> .\n"
 	"@prefix rdfs: <http://www.w3.org/2000/01/rdf-schema#> .\n"
 	"@prefix time: <http://lv2plug.in/ns/ext/time#> .\n"
+	"@prefix ui: <http://lv2plug.in/ns/extensions/ui#> .\n"
 	"@prefix units: <http://lv2plug.in/ns/extensions/units#> .\n"
 	"@prefix urid: <http://lv2plug.in/ns/ext/urid#> .\n\n";
 
@@ -165,10 +166,18 @@ std::string pluginTurtle(const BundleDescription& description)
 		<< "\tlv2:microVersion " << description.microVersion << " ;\n"
 		<< "\tlv2:requiredFeature urid:map ;\n"
 		<< "\tlv2:optionalFeature lv2:hardRTCapable, opts:options ;\n";
+	if (!description.uiUri.empty())
+		out << "\tui:ui <" << description.uiUri << "> ;\n";
 	writeAudioPorts(out, *description.layout);
 	for (const ControlPort& port : description.layout->controls())
 		writeControlPort(out, description.table->at(port.parameter), port);
 	out << " .\n";
+	if (!description.uiUri.empty())
+		// The editor embedded in the host's window; it needs the host's idle calls to run.
+		out << "\n<" << description.uiUri << ">\n\ta ui:X11UI ;\n\tlv2:binary <" << description.binaryName
+			<< "> ;\n\tlv2:requiredFeature ui:parent, ui:idleInterface ;\n"
+			<< "\tlv2:optionalFeature ui:resize, ui:touch ;\n"
+			<< "\tlv2:extensionData ui:idleInterface, ui:resize .\n";
 	return out.str();
 }
 
@@ -197,6 +206,9 @@ std::string manifestTurtle(const BundleDescription& description)
 	std::ostringstream out;
 	out << kPrefixes << "<" << description.uri << ">\n\ta lv2:Plugin ;\n\tlv2:binary <" << description.binaryName
 		<< "> ;\n\trdfs:seeAlso <" << pluginFileName(description) << "> .\n";
+	if (!description.uiUri.empty())
+		out << "\n<" << description.uiUri << ">\n\ta ui:X11UI ;\n\tlv2:binary <" << description.binaryName
+			<< "> ;\n\trdfs:seeAlso <" << pluginFileName(description) << "> .\n";
 	for (const PresetDescription& preset : description.presets)
 		out << "\n" << presetUri(description, preset.name) << "\n\ta pset:Preset ;\n\tlv2:appliesTo <"
 			<< description.uri << "> ;\n\trdfs:seeAlso <presets.ttl> .\n";

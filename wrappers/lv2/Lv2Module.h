@@ -4,6 +4,7 @@
 #pragma once
 
 #include "lv2/core/lv2.h"
+#include "lv2/ui/ui.h"
 
 #include "pluginterfaces/base/ipluginbase.h"
 
@@ -14,6 +15,7 @@ namespace Lv2 {
 struct Product
 {
 	const char* uri;
+	const char* uiUri; // the X11 UI embedding the component's editor
 	// A new reference to the module's VST 3 factory.
 	IPluginFactory* (*vst3Factory)();
 	// The 16 bytes of the VST 3 class id.
@@ -26,6 +28,7 @@ struct Product
 
 // The descriptor of the product's one plug-in; the product outlives every instance.
 const LV2_Descriptor* descriptor(const Product& product);
+const LV2UI_Descriptor* uiDescriptor(const Product& product);
 
 } // namespace Lv2
 } // namespace Vst
