@@ -60,7 +60,8 @@ deb: build
 # PREFIX/lib/lxvst, veltrane in PREFIX/bin, its manual page in PREFIX/share/man
 # and the factory presets in PREFIX/$(PRESETS); DESTDIR stages it elsewhere.
 # The CLAP face is the same binary, linked as ~/.clap/VeltraneFree.clap or
-# PREFIX/lib/clap/VeltraneFree.clap.
+# PREFIX/lib/clap/VeltraneFree.clap. The LV2 bundle is linked as
+# ~/.lv2/VeltraneFree.lv2, or installed in PREFIX/lib/lv2 (its binary a link).
 # Without PREFIX the factory presets are linked one by one into ~/.vst3/presets.
 ifdef PREFIX
 install: build
@@ -70,6 +71,7 @@ uninstall:
 	rm -rf $(DESTDIR)$(PREFIX)/lib/vst3/$(BUNDLE) $(DESTDIR)$(PREFIX)/share/doc/veltranefree
 	rm -f $(DESTDIR)$(PREFIX)/lib/lxvst/VELTFREE_VST.so $(DESTDIR)$(PREFIX)/bin/veltrane
 	rm -f $(DESTDIR)$(PREFIX)/lib/clap/VeltraneFree.clap
+	rm -rf $(DESTDIR)$(PREFIX)/lib/lv2/VeltraneFree.lv2
 	rm -rf "$(DESTDIR)$(PREFIX)/$(PRESETS)" $(DESTDIR)$(PREFIX)/share/man/man1/veltrane.1.gz
 else
 install: build
@@ -79,6 +81,8 @@ install: build
 	@echo "linked $(HOME)/.vst3/$(BUNDLE) and $(HOME)/.vst/VELTFREE_VST.so"
 	mkdir -p $(HOME)/.clap
 	ln -sfn $(abspath $(BUILD)/$(BUNDLE)/Contents/x86_64-linux/VELTFREE_VST.so) $(HOME)/.clap/VeltraneFree.clap
+	mkdir -p $(HOME)/.lv2
+	ln -sfn $(abspath $(BUILD)/VeltraneFree.lv2) $(HOME)/.lv2/VeltraneFree.lv2
 	@# One link a preset: hosts save the user's own presets into this folder too.
 	mkdir -p "$(HOME)/.vst3/presets/Tallow Ridge/VeltraneFree"
 	ln -sf $(abspath $(BUILD))/presets/*.vstpreset "$(HOME)/.vst3/presets/Tallow Ridge/VeltraneFree/"
@@ -86,7 +90,7 @@ install: build
 
 uninstall:
 	rm -f $(HOME)/.vst3/$(BUNDLE) $(HOME)/.vst/VELTFREE_VST.so
-	rm -f $(HOME)/.clap/VeltraneFree.clap
+	rm -f $(HOME)/.clap/VeltraneFree.clap $(HOME)/.lv2/VeltraneFree.lv2
 	find "$(HOME)/.vst3/presets/Tallow Ridge/VeltraneFree" -lname '$(abspath $(BUILD))/presets/*' -delete 2>/dev/null || true
 endif
 

@@ -40,6 +40,13 @@ install(CODE "
   message(STATUS \"Installing: \${clap}/VeltraneFree.clap\")
   file(CREATE_LINK \"${lxvst_link_target}\" \"\${clap}/VeltraneFree.clap\" SYMBOLIC)
 ")
+# LV2 hosts look in lib/lv2 for bundles: the build's Turtle, and the same binary, linked.
+install(DIRECTORY ${VELTRANE_LV2_DIR} DESTINATION lib/lv2 FILES_MATCHING PATTERN "*.ttl")
+install(CODE "
+  set(lv2 \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/lib/lv2/VeltraneFree.lv2\")
+  message(STATUS \"Installing: \${lv2}/$<TARGET_FILE_NAME:VELTFREE_VST>\")
+  file(CREATE_LINK \"../${lxvst_link_target}\" \"\${lv2}/$<TARGET_FILE_NAME:VELTFREE_VST>\" SYMBOLIC)
+")
 install(TARGETS veltrane RUNTIME DESTINATION bin)
 veltrane_strip_in_package(bin/$<TARGET_FILE_NAME:veltrane>)
 # The factory presets (tools/factory-presets), in the vendor and product
@@ -82,7 +89,7 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME veltranefree)
 set(CPACK_PACKAGE_VENDOR "Tallow Ridge")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_PATCH})
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "stereo filtered-delay audio plug-in (VST 3, VST 2, CLAP)")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "stereo filtered-delay audio plug-in (VST 3, VST 2, CLAP, LV2)")
 # Debian shows the long description as written: lines within 80 columns, a
 # lone "." between paragraphs.
 set(CPACK_PACKAGE_DESCRIPTION [[
@@ -91,8 +98,9 @@ two-second delay line with feedback and mixes the echoes with the dry signal.
 One delay knob sets both channels; a ratio divides it, an offset lengthens the
 right channel, and a switch chooses a short comb range or the full delay range.
 .
-It ships as a VST 3 bundle whose binary also carries a VST 2 and a CLAP entry,
-with eleven factory presets as VST 3 preset files, and with veltrane, a
+It ships as a VST 3 bundle whose binary also carries a VST 2, a CLAP and an LV2
+entry, with an LV2 bundle, eleven factory presets as VST 3 preset files (and
+as LV2 presets), and with veltrane, a
 command-line tool that renders audio files through the plug-in and shows its
 editor.]])
 set(CPACK_PACKAGE_DIRECTORY ${PROJECT_BINARY_DIR}/package)

@@ -93,6 +93,13 @@ TEST_F(UnpackedPackage, PutsTheBundleAndItsLinksWhereHostsLook)
 	ASSERT_TRUE(fs::is_symlink(clapLink));
 	EXPECT_TRUE(fs::read_symlink(clapLink).is_relative());
 	EXPECT_EQ(fs::canonical(clapLink), fs::canonical(binary));
+	const fs::path lv2Bundle = root / "usr/lib/lv2/VeltraneFree.lv2";
+	for (const char* file : {"manifest.ttl", "VeltraneFree.ttl", "presets.ttl"})
+		EXPECT_TRUE(fs::is_regular_file(lv2Bundle / file)) << file;
+	const fs::path lv2Link = lv2Bundle / "VELTFREE_VST.so";
+	ASSERT_TRUE(fs::is_symlink(lv2Link));
+	EXPECT_TRUE(fs::read_symlink(lv2Link).is_relative());
+	EXPECT_EQ(fs::canonical(lv2Link), fs::canonical(binary));
 	const fs::path tool = root / "usr/bin/veltrane";
 	EXPECT_TRUE(fs::is_regular_file(tool));
 	EXPECT_NE(fs::status(tool).permissions() & fs::perms::others_exec, fs::perms::none);

@@ -78,7 +78,7 @@ TEST(ModuleFactory, ExportsOnlyTheEntryPoints)
 	const VeltraneHost::Module module = VeltraneHost::Module::load(bundlePath());
 	EXPECT_EQ(definedDynamicSymbols(module.binaryPath()),
 	          (std::set<std::string>{"ExitDll", "GetPluginFactory", "InitDll", "MAIN", "ModuleEntry", "ModuleExit",
-	                                 "VSTPluginMain", "clap_entry"}));
+	                                 "VSTPluginMain", "clap_entry", "lv2_descriptor", "lv2ui_descriptor"}));
 
 	const ModuleHandle library(module.binaryPath());
 	ASSERT_NE(library.handle, nullptr) << dlerror();

@@ -37,7 +37,8 @@ public:
 
 	virtual std::vector<ParameterDescription> parameters() const = 0;
 	virtual std::vector<std::string> presetNames() const = 0;
-	// The VST 3 component class, which preset files name their plug-in by.
+	// The VST 3 component class, which preset files name their plug-in by;
+	// zero for a face whose state is not the component's.
 	virtual VeltraneHost::ClassId classId() const = 0;
 
 	// Main bus of `channels` (1 or 2) in and out, at most maxBlock frames a call.

@@ -103,6 +103,8 @@ std::vector<std::uint8_t> readStateFile(const std::string& path, const ClassId& 
 
 std::vector<std::uint8_t> readPresetFile(const std::string& path, const ClassId& classId)
 {
+	if (classId == ClassId{})
+		throw ToolError("'" + path + "': this face of the plug-in cannot load VST 3 preset files");
 	return decodePreset(readWholeFile(path, "preset file"), classId, path);
 }
 
@@ -113,6 +115,9 @@ void writeStateFile(const AtomicFile& file, const std::vector<std::uint8_t>& sta
 		writeBytes(file, state.data(), state.size());
 		return;
 	}
+	if (classId == ClassId{})
+		throw ToolError("'" + file.target() +
+			"': this face's state is not a VST 3 component state; save it under a name not ending in .vstpreset");
 	const std::vector<std::uint8_t> preset = encodePreset(classId, state);
 	writeBytes(file, preset.data(), preset.size());
 }

@@ -24,6 +24,8 @@ std::vector<std::uint8_t> readStateFile(const std::string& path, const VeltraneH
 // The component state of a VST 3 preset file, whatever its name.
 std::vector<std::uint8_t> readPresetFile(const std::string& path, const VeltraneHost::ClassId& classId);
 
+// A face whose state is not the VST 3 component's (LV2's Turtle) passes a
+// zero classId: preset files are refused for it, bare state files are not.
 // Writes the state into the file's temporary in the form the target's name
 // says (see namesPresetFile). Throws ToolError naming the target.
 void writeStateFile(const AtomicFile& file, const std::vector<std::uint8_t>& state,

@@ -28,6 +28,7 @@ const char* const kMainUsage =
 	"this build made, or once installed the one in /usr/lib/vst3 (PREFIX/lib/vst3);\n"
 	"--vst2 runs the same binary through its VST 2 entry point.\n"
 	"--clap runs it through its CLAP entry point (clap_entry).\n"
+	"--lv2 runs it through its LV2 face, the LV2 bundle found with lilv.\n"
 	"\n"
 	"Exit status: 0 on success, 1 on bad input or a failed render, 2 on a usage error.\n";
 
@@ -66,6 +67,10 @@ const char* const kRenderUsage =
 	"                         state files are the same for both\n"
 	"      --clap             run the binary through its CLAP entry point\n"
 	"                         (clap_entry) instead; same settings, same state\n"
+	"      --lv2              run it through its LV2 face (the VeltraneFree.lv2\n"
+	"                         bundle beside the .vst3 one, or on the LV2 path);\n"
+	"                         its state files are LV2 states (Turtle), and\n"
+	"                         it takes no .vstpreset files\n"
 	"  -h, --help             show this help and exit\n"
 	"\n"
 	"A progress bar appears on stderr when it is a terminal and the render\n"
@@ -82,6 +87,7 @@ const char* const kDemoUsage =
 	"      --plugin PATH  the .vst3 bundle to load\n"
 	"      --vst2         use the binary's VST 2 entry point (VSTPluginMain)\n"
 	"      --clap         use the binary's CLAP entry point (clap_entry)\n"
+	"      --lv2          use the plug-in's LV2 face, loaded with lilv\n"
 	"  -h, --help         show this help and exit\n";
 
 const char* const kPresetsUsage =
@@ -92,6 +98,7 @@ const char* const kPresetsUsage =
 	"      --plugin PATH  the .vst3 bundle to load\n"
 	"      --vst2         use the binary's VST 2 entry point (VSTPluginMain)\n"
 	"      --clap         use the binary's CLAP entry point (clap_entry)\n"
+	"      --lv2          use the plug-in's LV2 face, loaded with lilv\n"
 	"  -h, --help         show this help and exit\n";
 
 const char* const kParamsUsage =
@@ -104,6 +111,7 @@ const char* const kParamsUsage =
 	"      --plugin PATH  the .vst3 bundle to load\n"
 	"      --vst2         use the binary's VST 2 entry point (VSTPluginMain)\n"
 	"      --clap         use the binary's CLAP entry point (clap_entry)\n"
+	"      --lv2          use the plug-in's LV2 face, loaded with lilv\n"
 	"  -h, --help         show this help and exit\n";
 
 const char* const kSnapshotUsage =
@@ -172,6 +180,9 @@ const char* const kLiveUsage =
 	"                         without the editor\n"
 	"      --clap             use the binary's CLAP entry point (clap_entry);\n"
 	"                         without the editor\n"
+	"      --lv2              use the LV2 face (the VeltraneFree.lv2 bundle beside\n"
+	"                         the .vst3 one, through lilv); without the editor;\n"
+	"                         states as LV2 Turtle, no .vstpreset\n"
 	"  -h, --help             show this help and exit\n"
 	"\n"
 	"Exit status: 0 when ended by a signal or the window, 1 when no JACK server\n"

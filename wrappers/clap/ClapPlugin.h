@@ -97,7 +97,6 @@ private:
 	void readParameterValue(const clap_event_param_value_t& event, int32 offset);
 	void readMidi(const uint8_t* data, int32 offset, const clap_output_events_t* out, uint32_t time);
 	void readNote(const clap_event_header_t& header, int32 offset);
-	void moveFromMidi(ParamID id, ParamValue value, int32 offset, const clap_output_events_t* out, uint32_t time);
 	void takeEdits(const clap_output_events_t* out);
 	void takeOutputChanges(const clap_output_events_t* out, uint32_t time);
 	void pushValue(const clap_output_events_t* out, int32 index, uint32_t time, uint32_t flags);

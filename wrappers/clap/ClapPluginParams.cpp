@@ -2,6 +2,8 @@
 // component's processor and controller.
 #include "ClapPlugin.h"
 
+#include "common/MidiRouting.h"
+
 #include "public.sdk/source/vst/utility/stringconvert.h"
 
 #include "pluginterfaces/vst/ivstevents.h"
@@ -98,45 +100,13 @@ void Plugin::readParameterValue(const clap_event_param_value_t& event, int32 off
 
 void Plugin::readMidi(const uint8_t* data, int32 offset, const clap_output_events_t* out, uint32_t time)
 {
-	const int16 channel = data[0] & 0x0F;
-	const uint8_t first = data[1] & 0x7F, second = data[2] & 0x7F;
-	Event event {};
-	event.sampleOffset = offset;
-	switch (data[0] & 0xF0)
-	{
-		case 0x90:
-		case 0x80:
-			if ((data[0] & 0xF0) == 0x90 && second > 0)
-			{
-				event.type = Event::kNoteOnEvent;
-				event.noteOn = {channel, first, 0.0f, second / 127.0f, 0, -1};
-			}
-			else
-			{
-				event.type = Event::kNoteOffEvent;
-				event.noteOff = {channel, first, second / 127.0f, -1, 0.0f};
-			}
-			if (hosted->hasEventInput())
-				hosted->events().add(event);
-			return;
-		case 0xA0:
-			event.type = Event::kPolyPressureEvent;
-			event.polyPressure = {channel, first, second / 127.0f, -1};
-			if (hosted->hasEventInput())
-				hosted->events().add(event);
-			return;
-		case 0xB0:
-			moveFromMidi(table->midiTarget(channel, first), second / 127.0, offset, out, time);
-			return;
-		case 0xD0:
-			moveFromMidi(table->midiTarget(channel, kAfterTouch), first / 127.0, offset, out, time);
-			return;
-		case 0xE0:
-			moveFromMidi(table->midiTarget(channel, kPitchBend), ((second << 7) | first) / 16383.0, offset, out, time);
-			return;
-		default:
-			return;
-	}
+	const Wrappers::MidiMove move = Wrappers::routeMidi(data, 3, offset, *table, *hosted);
+	if (move.index < 0)
+		return;
+	slots[static_cast<size_t>(move.index)].normalized.store(move.normalized);
+	owe(move.index, Slot::toController);
+	// The host learns of it, but must not record it next to the MIDI it came from.
+	pushValue(out, move.index, time, CLAP_EVENT_DONT_RECORD);
 }
 
 void Plugin::readNote(const clap_event_header_t& header, int32 offset)
@@ -158,17 +128,6 @@ void Plugin::readNote(const clap_event_header_t& header, int32 offset)
 		event.noteOff = {note.channel, note.key, velocity, note.note_id, 0.0f};
 	}
 	hosted->events().add(event);
-}
-
-void Plugin::moveFromMidi(ParamID id, ParamValue value, int32 offset, const clap_output_events_t* out, uint32_t time)
-{
-	const int32 index = id == kNoParamId ? -1 : table->indexOf(id);
-	if (index < 0 || !hosted->inputChanges().addPoint(id, offset, value))
-		return;
-	slots[static_cast<size_t>(index)].normalized.store(value);
-	owe(index, Slot::toController);
-	// The host learns of it, but must not record it next to the MIDI it came from.
-	pushValue(out, index, time, CLAP_EVENT_DONT_RECORD);
 }
 
 void Plugin::takeEdits(const clap_output_events_t* out)

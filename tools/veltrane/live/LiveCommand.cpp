@@ -118,7 +118,8 @@ int runLive(const std::vector<std::string>& arguments)
 {
 	std::vector<OptionSpec> accepted(std::begin(kEditorStartOptions), std::end(kEditorStartOptions));
 	for (const OptionSpec& option : std::vector<OptionSpec>{
-			 {"state-out", true}, {"no-editor", false}, {"connect", false}, {"vst2", false}, {"clap", false}})
+			 {"state-out", true}, {"no-editor", false}, {"connect", false}, {"vst2", false}, {"clap", false},
+			 {"lv2", false}})
 		accepted.push_back(option);
 	const ParsedCommandLine line = parseCommandLine(kCommand, arguments, accepted);
 	if (line.has("help"))
