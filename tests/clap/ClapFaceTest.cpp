@@ -2,6 +2,7 @@
 #include "host/clap/ClapHost.h"
 
 #include "AllocationCounter.h"
+#include "TestSignals.h"
 
 #include "host/Module.h"
 #include "host/PlugInstance.h"
@@ -13,7 +14,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <random>
 #include <thread>
 
 using namespace VeltraneHost;
@@ -25,18 +25,6 @@ constexpr double kRate = 48000.0;
 constexpr uint32_t kBlock = 256;
 constexpr ParamID kDelay = 0, kFeedback = 1, kCutoff = 2, kWetDry = 6, kDelayState = 8, kBypass = 0x808;
 constexpr ParamID kModWheel = 0x801, kMidiVolume = 0x802, kPitchBend = 0x800, kPresets = 0x70727374;
-
-std::vector<float> noise(size_t length, unsigned seed)
-{
-	std::mt19937 random(seed);
-	std::uniform_real_distribution<float> value(-0.25f, 0.25f);
-	std::vector<float> signal(length);
-	for (float& sample : signal)
-		sample = value(random);
-	for (size_t i = 0; i < length; i += 997)
-		signal[i] = 1.0f;
-	return signal;
-}
 
 struct ClapFace
 {

@@ -5,6 +5,7 @@
 #include "lv2/midi/midi.h"
 
 #include "AllocationCounter.h"
+#include "TestSignals.h"
 
 #include "host/HostError.h"
 #include "host/Module.h"
@@ -85,18 +86,6 @@ struct Vst3Face
 		block.clearInputs();
 	}
 };
-
-std::vector<float> noise(size_t length, unsigned seed)
-{
-	std::mt19937 random(seed);
-	std::uniform_real_distribution<float> value(-0.25f, 0.25f);
-	std::vector<float> signal(length);
-	for (float& sample : signal)
-		sample = value(random);
-	for (size_t i = 0; i < length; i += 997)
-		signal[i] = 1.0f;
-	return signal;
-}
 
 const Lv2Port& portNamed(const std::vector<Lv2Port>& ports, const std::string& symbol)
 {
